@@ -1,0 +1,96 @@
+#include "kimbly/chacha20.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace kimbly::rng {
+namespace {
+
+ChaChaKey counting_key() {
+    ChaChaKey key;
+    for (std::size_t i = 0; i < key.size(); ++i) key[i] = static_cast<std::uint8_t>(i);
+    return key;
+}
+
+std::vector<std::uint32_t> draw_u32(Rng& rng, int count) {
+    std::vector<std::uint32_t> out;
+    for (int i = 0; i < count; ++i) out.push_back(rng.next_u32());
+    return out;
+}
+
+// RFC 7539, 2.3.2: key 00..1f, nonce 00 00 00 09 00 00 00 4a 00 00 00 00,
+// block counter 1.
+TEST(ChaCha20Block, ReproducesRfc7539BlockVector) {
+    const std::array<std::uint32_t, 4> position = {1u, 0x09000000u, 0x4a000000u, 0u};
+    const ChaChaBlock expected = {
+        0xe4e7f110u, 0x15593bd1u, 0x1fdd0f50u, 0xc47120a3u,
+        0xc7f4d1c7u, 0x0368c033u, 0x9aaa2204u, 0x4e6cd4c3u,
+        0x466482d2u, 0x09aa9f07u, 0x05d7c214u, 0xa2028bd9u,
+        0xd19c12b5u, 0xb94e16deu, 0xe883d0cbu, 0x4e3c50a2u,
+    };
+    EXPECT_EQ(chacha20_block(counting_key(), position), expected);
+}
+
+// The keystream of an all-zero key and nonce (RFC 7539, appendix A.1, test
+// vectors 1 and 2) read as little-endian words: checks the word order, the
+// start at counter 0 and the move to the next block after 16 words.
+TEST(ChaCha20Rng, ZeroKeyGivesTheRfcKeystreamAcrossBlocks) {
+    ChaCha20Rng rng(ChaChaKey{});
+    std::vector<std::uint32_t> words = draw_u32(rng, 20);
+    EXPECT_EQ(words[0], 0xade0b876u);
+    EXPECT_EQ(words[1], 0x903df1a0u);
+    EXPECT_EQ(words[15], 0x8665eeb2u);
+    EXPECT_EQ(words[16], 0xbee7079fu);
+    EXPECT_EQ(words[17], 0x7a385155u);
+}
+
+TEST(ChaCha20Rng, SeedExpansionGivesKnownFirstWords) {
+    struct Case {
+        std::uint64_t seed;
+        std::uint32_t first;
+    };
+    const Case cases[] = {
+        {0, 0x81f5f7b2u},
+        {42, 0xd7b54878u},
+    };
+    for (const Case& c : cases) {
+        ChaCha20Rng rng = ChaCha20Rng::seed_from_u64(c.seed);
+        EXPECT_EQ(rng.next_u32(), c.first) << "seed " << c.seed;
+    }
+}
+
+TEST(ChaCha20Rng, SameSeedSameSequenceAndDifferentSeedsDiffer) {
+    ChaCha20Rng a = ChaCha20Rng::seed_from_u64(7);
+    ChaCha20Rng b = ChaCha20Rng::seed_from_u64(7);
+    ChaCha20Rng c = ChaCha20Rng::seed_from_u64(8);
+    std::vector<std::uint32_t> wa = draw_u32(a, 100);
+    EXPECT_EQ(wa, draw_u32(b, 100));
+    EXPECT_NE(wa, draw_u32(c, 100));
+}
+
+TEST(ChaCha20Rng, CopyContinuesFromTheSamePoint) {
+    ChaCha20Rng a = ChaCha20Rng::seed_from_u64(3);
+    draw_u32(a, 21);
+    ChaCha20Rng b = a;
+    EXPECT_EQ(draw_u32(a, 40), draw_u32(b, 40));
+}
+
+// next_u64 is two 32-bit draws, low half first, at every offset within a
+// block, including the one that straddles two blocks.
+TEST(ChaCha20Rng, U64IsLowWordThenHighWord) {
+    for (int offset : {0, 1, 14, 15, 16}) {
+        ChaCha20Rng words = ChaCha20Rng::seed_from_u64(99);
+        ChaCha20Rng wide = ChaCha20Rng::seed_from_u64(99);
+        draw_u32(words, offset);
+        draw_u32(wide, offset);
+        std::uint64_t low = words.next_u32();
+        std::uint64_t high = words.next_u32();
+        EXPECT_EQ(wide.next_u64(), high << 32 | low) << "offset " << offset;
+        EXPECT_EQ(wide.next_u32(), words.next_u32()) << "offset " << offset;
+    }
+}
+
+}  // namespace
+}  // namespace kimbly::rng
