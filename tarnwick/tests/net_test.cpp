@@ -27,9 +27,8 @@ using Clock = std::chrono::steady_clock;
 const std::string LOOPBACK = "127.0.0.1";
 
 std::vector<std::byte> bytes_of(std::string_view text) {
-    std::vector<std::byte> out(text.size());
-    std::memcpy(out.data(), text.data(), text.size());
-    return out;
+    const auto view = std::as_bytes(std::span(text));
+    return {view.begin(), view.end()};
 }
 
 std::string read_text(pakko::Reader& reader, std::size_t size) {
