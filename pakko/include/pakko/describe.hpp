@@ -100,6 +100,9 @@ struct RecordDesc {
     std::string_view name;
     Docs docs;
     std::tuple<Fields...> fields;
+    // Set by wrapper(): the record stands for its one field's value in JSON
+    // (a one-of variant {"Create": "Round1"}); binary and schema are unchanged.
+    bool wraps_value = false;
     static constexpr std::size_t field_count = sizeof...(Fields);
 };
 
@@ -108,6 +111,13 @@ constexpr RecordDesc<T, Fields...> record(std::string_view name, Docs docs, Fiel
     static_assert((std::is_same_v<typename Fields::owner_type, T> && ...),
                   "every field must belong to the described record");
     return {name, docs, std::tuple<Fields...>{fields...}};
+}
+
+// A record of one field whose JSON form is that field's value alone.
+template <class T, class Field>
+constexpr RecordDesc<T, Field> wrapper(std::string_view name, Docs docs, Field field) {
+    static_assert(std::is_same_v<typename Field::owner_type, T>, "the field must belong to the described record");
+    return {name, docs, std::tuple<Field>{field}, true};
 }
 
 struct VariantDesc {
