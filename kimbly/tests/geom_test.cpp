@@ -3,9 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
+
+#include <pakko/measure.hpp>
+#include <pakko/pakko.hpp>
+#include <pakko/schema.hpp>
 
 namespace kimbly {
 namespace {
@@ -146,6 +151,84 @@ TEST(Aabb, FromCornersOrdersEachAxis) {
     EXPECT_EQ(box.width(), 6);
     EXPECT_EQ(box.height(), 4);
     EXPECT_EQ(AabbUsize::from_corners({1, 9}, {5, 2}), (AabbUsize{1, 5, 2, 9}));
+}
+
+std::vector<std::byte> le32(std::initializer_list<std::uint32_t> words) {
+    std::vector<std::byte> out(words.size() * 4);
+    std::size_t at = 0;
+    for (std::uint32_t w : words) {
+        std::memcpy(out.data() + at, &w, 4);
+        at += 4;
+    }
+    return out;
+}
+
+std::string io_error_text(auto&& action) {
+    try {
+        action();
+    } catch (const pakko::IoError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(Vec2Binary, ComponentsInOrderUnderTheirOwnRules) {
+    EXPECT_EQ(pakko::to_bytes(Vec2F32{1.0f, -2.0f}), le32({0x3f800000u, 0xc0000000u}));
+    EXPECT_EQ(pakko::from_bytes<Vec2F32>(le32({0x3f800000u, 0xc0000000u})), (Vec2F32{1.0f, -2.0f}));
+    EXPECT_EQ(pakko::to_bytes(Vec2Usize{2147483647u, 5}), le32({0x7fffffffu, 5}));
+    EXPECT_EQ(pakko::from_bytes<Vec2Usize>(le32({3, 0x7fffffffu})), (Vec2Usize{3, 2147483647u}));
+    EXPECT_EQ(pakko::measured_size(Vec2Usize{1, 2}), 16u);
+    EXPECT_EQ(pakko::measured_size(Vec2F32{1, 2}), 8u);
+
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string expected;
+    };
+    const std::vector<Case> failures = {
+        {"x above the size-value range",
+         io_error_text([] { pakko::to_bytes(Vec2Usize{2147483648u, 0}); }), "2147483648 is invalid value"},
+        {"y above the size-value range",
+         io_error_text([] { pakko::to_bytes(Vec2Usize{0, 1ull << 40}); }), "1099511627776 is invalid value"},
+        {"negative x", io_error_text([] { pakko::from_bytes<Vec2Usize>(le32({0xffffffffu, 0})); }),
+         "-1 is invalid value"},
+        {"negative y", io_error_text([] { pakko::from_bytes<Vec2Usize>(le32({0, 0x80000000u})); }),
+         "-2147483648 is invalid value"},
+    };
+    for (const auto& c : failures) EXPECT_EQ(c.text, c.expected) << c.name;
+}
+
+TEST(Vec2Schema, NameComesFromTheComponent) {
+    using Docs = std::vector<pakko::LanguageDocumentation>;
+    const Docs vec_docs = {{"en", "2 dimensional vector."}, {"ru", "Двумерный вектор"}};
+    const Docs x_docs = {{"ru", "Координата `x` вектора"}, {"en", "`x` coordinate of the vector"}};
+    const Docs y_docs = {{"en", "`y` coordinate of the vector"}, {"ru", "Координата `y` вектора"}};
+    struct Case {
+        pakko::SchemaPtr schema;
+        std::string name;
+        pakko::SchemaPtr component;
+    };
+    const std::vector<Case> cases = {
+        {pakko::Schema::of<Vec2F32>(), "Vec2Float32", pakko::Schema::of<float>()},
+        {pakko::Schema::of<Vec2Usize>(), "Vec2Int32", pakko::Schema::of<std::int32_t>()},
+    };
+    for (const auto& c : cases) {
+        const auto* s = c.schema->get_if<pakko::Struct>();
+        ASSERT_NE(s, nullptr) << c.name;
+        EXPECT_EQ(s->name.raw(), c.name);
+        EXPECT_FALSE(s->magic.has_value()) << c.name;
+        EXPECT_EQ(s->documentation.languages, vec_docs) << c.name;
+        ASSERT_EQ(s->fields.size(), 2u) << c.name;
+        EXPECT_EQ(s->fields[0].name.raw(), "X") << c.name;
+        EXPECT_EQ(s->fields[0].documentation.languages, x_docs) << c.name;
+        EXPECT_EQ(s->fields[0].schema, c.component) << c.name;
+        EXPECT_EQ(s->fields[1].name.raw(), "Y") << c.name;
+        EXPECT_EQ(s->fields[1].documentation.languages, y_docs) << c.name;
+        EXPECT_EQ(s->fields[1].schema, c.component) << c.name;
+    }
+    // Both vectors are records of their own name: interning keeps them apart.
+    EXPECT_NE(pakko::Schema::of<Vec2F32>(), pakko::Schema::of<Vec2Usize>());
+    EXPECT_EQ(pakko::Schema::of<Vec2Usize>(), pakko::Schema::of<Vec2Usize>());
 }
 
 }  // namespace

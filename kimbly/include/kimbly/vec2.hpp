@@ -6,6 +6,8 @@
 #include <cstdint>
 
 #include <pakko/describe.hpp>
+#include <pakko/schema.hpp>
+#include <pakko/traits.hpp>
 
 #include "kimbly/num.hpp"
 
@@ -53,3 +55,15 @@ constexpr auto pakko_describe(pakko::Tag<Vec2<T>>) {
 }
 
 }  // namespace kimbly
+
+// The schema is the described record under a name computed from the
+// component's schema ("Vec2Float32", "Vec2Int32"), so that the vectors of
+// different components stay distinct types in generated clients.
+template <class T>
+struct pakko::Traits<kimbly::Vec2<T>> {
+    static pakko::Schema create_schema() {
+        pakko::Struct result = pakko::detail::record_struct<kimbly::Vec2<T>>();
+        result.name = pakko::Name("Vec2" + pakko::Schema::of<T>()->full_name());
+        return result;
+    }
+};
