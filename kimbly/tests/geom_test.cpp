@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include <pakko/json.hpp>
 #include <pakko/measure.hpp>
 #include <pakko/pakko.hpp>
 #include <pakko/schema.hpp>
@@ -229,6 +230,75 @@ TEST(Vec2Schema, NameComesFromTheComponent) {
     // Both vectors are records of their own name: interning keeps them apart.
     EXPECT_NE(pakko::Schema::of<Vec2F32>(), pakko::Schema::of<Vec2Usize>());
     EXPECT_EQ(pakko::Schema::of<Vec2Usize>(), pakko::Schema::of<Vec2Usize>());
+}
+
+TEST(Vec2Json, ReadsObjectsInAnyOrderAndTheArrayForm) {
+    struct Case {
+        const char* text;
+        Vec2Usize expected;
+    };
+    const std::vector<Case> cases = {
+        {R"({"x": 1, "y": 2})", {1, 2}},
+        {R"({"y": 2, "x": 1, "z": {"nested": [1, null]}})", {1, 2}},
+        {"[1, 2]", {1, 2}},
+        {R"({"x": 0, "y": 2147483648})", {0, 2147483648u}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(pakko::json::parse<Vec2Usize>(c.text), c.expected) << c.text;
+    EXPECT_EQ(pakko::json::parse<Vec2F32>(R"({"y": -0.5, "x": 0.1})"), (Vec2F32{0.1f, -0.5f}));
+}
+
+TEST(Vec2Json, RejectsMalformedVectors) {
+    struct Case {
+        const char* text;
+        const char* message_part;
+    };
+    const std::vector<Case> cases = {
+        {R"({"x": 1})", "missing field `y`"},
+        {R"({"z": 1})", "missing field `x`"},
+        {R"({"x": 1, "y": 2, "x": 3})", "duplicate field `x`"},
+        {"[1]", "struct Vec2 with 2 elements"},
+        {"[]", "struct Vec2 with 2 elements"},
+        {"[1, 2, 3]", "struct Vec2 with 2 elements"},
+        {"7", "struct Vec2"},
+        {"null", "struct Vec2"},
+        {R"({"x": -1, "y": 2})", "-1"},
+        {R"({"x": 1.5, "y": 2})", "1.5"},
+        {"[1, -2]", "-2"},
+    };
+    for (const auto& c : cases) {
+        try {
+            pakko::json::parse<Vec2Usize>(c.text);
+            ADD_FAILURE() << c.text << " was read";
+        } catch (const pakko::json::Error& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message_part), std::string::npos)
+                << c.text << " failed with: " << e.what();
+        }
+    }
+}
+
+TEST(Vec2Json, Writing) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        const char* name;
+        std::string written;
+        const char* expected;
+    };
+    const std::vector<Case> cases = {
+        {"size values", pakko::json::to_json(Vec2Usize{3, 2147483648u}).dump(), R"({"x":3,"y":2147483648})"},
+        {"shortest float text", pakko::json::to_json(Vec2F32{0.1f, -2.5f}).dump(), R"({"x":0.1,"y":-2.5})"},
+        {"non-finite as null", pakko::json::to_json(Vec2F32{nan, -inf}).dump(), R"({"x":null,"y":null})"},
+        {"pretty", pakko::json::dump(Vec2Usize{1, 2}), "{\n  \"x\": 1,\n  \"y\": 2\n}"},
+        {"64-bit floats keep their precision", pakko::json::to_json(Vec2F64{0.1, 0.1 + 0.2}).dump(),
+         R"({"x":0.1,"y":0.30000000000000004})"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.written, c.expected) << c.name;
+
+    // A vector written with a NaN does not read back.
+    EXPECT_THROW(pakko::json::parse<Vec2F32>(pakko::json::dump(Vec2F32{nan, 1})), pakko::json::Error);
+    for (Vec2F32 v : {Vec2F32{0.1f, 3.4028235e38f}, Vec2F32{-1e-45f, 16777217.0f}}) {
+        EXPECT_EQ(pakko::json::parse<Vec2F32>(pakko::json::dump(v)), v);
+    }
 }
 
 }  // namespace
