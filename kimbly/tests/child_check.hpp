@@ -9,11 +9,11 @@
 #include <cstdlib>
 #include <string>
 
-#define EXPECT_IN_CHILD(body)                                                                 \
+#define EXPECT_IN_CHILD(...)                                                                  \
     EXPECT_EXIT(                                                                              \
         {                                                                                     \
             int child_stderr = ::dup(STDERR_FILENO);                                          \
-            std::string child_failures = (body)();                                            \
+            std::string child_failures = (__VA_ARGS__)();                                         \
             if (::write(child_stderr, child_failures.data(), child_failures.size()) < 0) { \
             }                                                                                 \
             std::_Exit(child_failures.empty() ? 0 : 1);                                       \
