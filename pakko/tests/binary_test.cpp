@@ -34,11 +34,11 @@ TEST(Binary, EncodesValuesToTheirExactBytes) {
         {"abc", [] { return pakko::to_bytes(std::string("abc")); }, "03 00 00 00 61 62 63"},
         {"absent optional", [] { return pakko::to_bytes(std::optional<std::int32_t>()); }, "00"},
         {"optional 5", [] { return pakko::to_bytes(std::optional<std::int32_t>(5)); }, "01 05 00 00 00"},
-        {"empty sequence", [] { return pakko::to_bytes(std::vector<Kind>()); }, "00 00 00 00"},
+        {"empty sequence", [] { return pakko::to_bytes(std::vector<UnitKind>()); }, "00 00 00 00"},
         {"empty map", [] { return pakko::to_bytes(std::map<std::uint64_t, Move>()); }, "00 00 00 00"},
         {"empty value", [] { return pakko::to_bytes(std::monostate{}); }, ""},
         {"pair", [] { return pakko::to_bytes(std::pair<std::uint64_t, bool>{7, true}); }, "07 00 00 00 01"},
-        {"enumeration", [] { return pakko::to_bytes(Kind::K8); }, "08 00 00 00"},
+        {"enumeration", [] { return pakko::to_bytes(UnitKind::K8); }, "08 00 00 00"},
         {"record in declaration order",
          [] { return pakko::to_bytes(Move{{10, 1}, false, true}); },
          "0A 00 00 00 01 00 00 00 00 01"},
@@ -47,7 +47,7 @@ TEST(Binary, EncodesValuesToTheirExactBytes) {
         {"wrapped one-of variant", [] { return pakko::to_bytes(Message{Create{Preset::Finals}}); },
          "03 00 00 00 02 00 00 00"},
         {"map entries key then value",
-         [] { return pakko::to_bytes(std::map<std::uint64_t, Kind>{{1, Kind::K2}}); },
+         [] { return pakko::to_bytes(std::map<std::uint64_t, UnitKind>{{1, UnitKind::K2}}); },
          "01 00 00 00 01 00 00 00 02 00 00 00"},
     };
     for (const auto& c : cases) {
@@ -75,8 +75,8 @@ TEST(Binary, RejectsMalformedInputWithItsError) {
          "Bool value should be 0 or 1"},
         {"negative size value", "FF FF FF FF", decoder<std::uint64_t>(), ErrorKind::Other, "-1 is invalid value"},
         {"negative count", "FF FF FF FF", decoder<std::vector<bool>>(), ErrorKind::Other, "-1 is invalid value"},
-        {"negative tag", "FF FF FF FF", decoder<Kind>(), ErrorKind::Other, "Unexpected tag -1"},
-        {"tag 10 of ten variants", "0A 00 00 00", decoder<Kind>(), ErrorKind::Other, "Unexpected tag 10"},
+        {"negative tag", "FF FF FF FF", decoder<UnitKind>(), ErrorKind::Other, "Unexpected tag -1"},
+        {"tag 10 of ten variants", "0A 00 00 00", decoder<UnitKind>(), ErrorKind::Other, "Unexpected tag 10"},
         {"one-of tag out of range", "04 00 00 00", decoder<Message>(), ErrorKind::Other, "Unexpected tag 4"},
         {"not UTF-8", "02 00 00 00 C3 28", decoder<std::string>(), ErrorKind::InvalidData, ""},
         {"UTF-8 surrogate", "03 00 00 00 ED A0 80", decoder<std::string>(), ErrorKind::InvalidData, ""},
@@ -137,7 +137,7 @@ TEST(Binary, NonFiniteFloatsRoundTripBitForBit) {
 }
 
 Unit sample_unit() {
-    return Unit{42, 3, Kind::K7, "Строитель", 5.5f, {Kind::K1, Kind::K9}, {{4, Move{{1, 2}, true, false}}, {9, {}}}};
+    return Unit{42, 3, UnitKind::K7, "Строитель", 5.5f, {UnitKind::K1, UnitKind::K9}, {{4, Move{{1, 2}, true, false}}, {9, {}}}};
 }
 
 TEST(Binary, NestedRecordRoundTripsAndEveryStrictPrefixEndsEarly) {

@@ -11,11 +11,11 @@
 
 namespace stand_in {
 
-enum class Kind : std::int32_t { K0, K1, K2, K3, K4, K5, K6, K7, K8, K9 };
+enum class UnitKind : std::int32_t { K0, K1, K2, K3, K4, K5, K6, K7, K8, K9 };
 
-constexpr auto pakko_describe(pakko::Tag<Kind>) {
+constexpr auto pakko_describe(pakko::Tag<UnitKind>) {
     using pakko::variant;
-    return pakko::enumeration<Kind>("Kind", pakko::doc(pakko::en("Kind"), pakko::ru("Вид")), variant("K0"),
+    return pakko::enumeration<UnitKind>("UnitKind", pakko::doc(pakko::en("UnitKind"), pakko::ru("Вид")), variant("K0"),
                                     variant("K1"), variant("K2"), variant("K3"), variant("K4"), variant("K5"),
                                     variant("K6"), variant("K7"), variant("K8"), variant("K9"));
 }
@@ -58,10 +58,10 @@ constexpr auto pakko_describe(pakko::Tag<Repair>) {
 struct Unit {
     std::uint64_t id = 0;
     std::optional<std::uint64_t> owner;
-    Kind kind = Kind::K0;
+    UnitKind kind = UnitKind::K0;
     std::string name;
     float attack_range = 0;
-    std::vector<Kind> builds;
+    std::vector<UnitKind> builds;
     std::map<std::uint64_t, Move> orders;
     bool operator==(const Unit&) const = default;
 };
