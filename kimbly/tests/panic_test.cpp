@@ -97,7 +97,8 @@ TEST_F(ThreadTest, DroppingOrReplacingAThreadWaitsForIt) {
     {
         Thread thread = spawn_thread("first", slow);
         thread = spawn_thread("second", slow);
-        EXPECT_EQ(finished, 1);
+        // The first has been joined; the second may already be done too.
+        EXPECT_GE(finished, 1);
     }
     EXPECT_EQ(finished, 2);
 }
