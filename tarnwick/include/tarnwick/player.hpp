@@ -1,0 +1,41 @@
+#pragma once
+// A player of a match, as the processor drives it.
+#include <stdexcept>
+#include <string>
+
+#include <pakko/io.hpp>
+
+#include "tarnwick/debug.hpp"
+#include "tarnwick/game.hpp"
+
+namespace tarnwick::player {
+
+// A failed request of a player; the processor removes the player for good.
+class PlayerError : public std::runtime_error {
+public:
+    explicit PlayerError(const pakko::IoError& error)
+        : std::runtime_error("IO error: " + std::string(error.what())), error_(error) {}
+    const pakko::IoError& io_error() const { return error_; }
+
+private:
+    pakko::IoError error_;
+};
+
+template <Game G>
+using DebugInterfaceOf = debug::DebugInterface<DebugDataOf<G>, DebugStateOf<G>>;
+template <Game G>
+using DebugHandlersOf = debug::DebugHandlers<DebugDataOf<G>, DebugStateOf<G>>;
+template <Game G>
+using DebugCommandOf = debug::DebugCommand<DebugDataOf<G>>;
+
+// Both operations throw PlayerError on failure.
+template <Game G>
+class Player {
+public:
+    virtual ~Player() = default;
+    // debug_interface is null when the driver offers no debug facilities.
+    virtual ActionOf<G> get_action(const PlayerViewOf<G>& view, DebugInterfaceOf<G>* debug_interface) = 0;
+    virtual void debug_update(const PlayerViewOf<G>& view, DebugInterfaceOf<G>& debug_interface) = 0;
+};
+
+}  // namespace tarnwick::player
