@@ -1,0 +1,42 @@
+#pragma once
+// What a player's entities can see. A grid cell holds the sight left at that
+// cell: 0 is not visible, anything else is.
+#include <cstddef>
+#include <map>
+#include <vector>
+
+#include "velmora/model/entity.hpp"
+
+namespace velmora::model {
+
+struct Model;
+struct Player;
+
+// map_size by map_size counters, indexed first by x, then by y, stored flat
+// with x as the outer index.
+struct SightGrid {
+    usize map_size = 0;
+    std::vector<usize> counters;
+
+    usize at(usize x, usize y) const { return counters[x * map_size + y]; }
+    usize& at(usize x, usize y) { return counters[x * map_size + y]; }
+    bool visible(usize x, usize y) const { return at(x, y) != 0; }
+
+    bool operator==(const SightGrid&) const = default;
+};
+
+// The grid of `player`, or of all owners together when it is null. With fog
+// of war off every counter is 1. Otherwise a cell's counter is
+// sight_range + 1 - d for the owned entity giving the largest such value,
+// where d is the Manhattan distance to that entity's nearest cell, and 0 when
+// none reaches it. Active and inactive entities see alike.
+SightGrid sight_range_map(const Model& model, const Player* player);
+
+// The same into a grid the caller keeps, so that a grid computed every tick
+// reuses its storage.
+void sight_range_map_into(const Model& model, const Player* player, SightGrid& grid);
+
+// Every player's grid, keyed by player id.
+std::map<usize, SightGrid> sight_range_maps(const Model& model);
+
+}  // namespace velmora::model

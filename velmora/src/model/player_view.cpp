@@ -1,0 +1,72 @@
+#include "velmora/model/player_view.hpp"
+
+#include <array>
+#include <string>
+
+#include <kimbly/panic.hpp>
+
+#include "velmora/model/frames.hpp"
+#include "velmora/model/model.hpp"
+#include "velmora/model/sight.hpp"
+
+namespace velmora::model {
+
+namespace {
+
+bool sees_square(const SightGrid& grid, kimbly::Vec2Usize corner, usize size) {
+    const usize m = grid.map_size;
+    for (usize x = corner.x; x < corner.x + size && x < m; ++x)
+        for (usize y = corner.y; y < corner.y + size && y < m; ++y)
+            if (grid.visible(x, y)) return true;
+    return false;
+}
+
+}  // namespace
+
+PlayerView player_view(const Model& model, const Player& player) {
+    if (player.index >= FRAME_COUNT)
+        kimbly::panic("player index " + std::to_string(player.index) + " has no coordinate frame");
+    // Views are built for every player on every tick: the grid's storage is
+    // kept per thread, so only the view itself is allocated.
+    thread_local SightGrid grid;
+    sight_range_map_into(model, &player, grid);
+
+    const auto& table = model.entity_properties.value;
+    std::array<usize, ENTITY_TYPE_COUNT> sizes{};
+    for (const auto& [type, properties] : table) sizes.at(static_cast<std::size_t>(type)) = properties.size;
+
+    PlayerView view;
+    view.my_id = player.id;
+    view.map_size = model.map_size;
+    view.fog_of_war = model.fog_of_war;
+    view.entity_properties = table;
+    view.max_tick_count = model.max_tick_count;
+    view.max_pathfind_nodes = model.max_pathfind_nodes;
+    view.current_tick = model.current_tick;
+
+    const usize player_count = model.players.by_id.size();
+    view.players.resize(player_count);
+    for (const auto& other : model.players.iter()) {
+        if (other.index < player_count) view.players[other.index] = {other.id, other.score, other.resource};
+    }
+
+    // The collection is ordered by id, so the view comes out ascending by id.
+    for (const auto& entity : model.entities.iter()) {
+        const usize size = sizes.at(static_cast<std::size_t>(entity.entity_type));
+        const bool own = entity.player_id == player.id;
+        if (!own && !sees_square(grid, entity.position, size)) continue;
+        Entity& seen = view.entities.emplace_back(entity);
+        seen.position = convert_position(player.index, entity.position, size, model.map_size,
+                                         FrameDirection::ToPlayer);
+    }
+    return view;
+}
+
+PlayerView player_view(const Model& model, usize player_index) {
+    for (const auto& player : model.players.iter()) {
+        if (player.index == player_index) return player_view(model, player);
+    }
+    kimbly::panic("no player has index " + std::to_string(player_index));
+}
+
+}  // namespace velmora::model
