@@ -3,6 +3,8 @@
 // call the C library's single-precision functions, so camera and matrix
 // results do not drift through a detour via double.
 #include <cmath>
+#include <concepts>
+#include <limits>
 #include <utility>
 
 namespace kimbly::num {
@@ -26,6 +28,21 @@ std::pair<T, T> sin_cos(T angle) {
     T s = num::sin(angle);
     T c = num::cos(angle);
     return {s, c};
+}
+
+// Float to integer for computed or untrusted values, where a plain cast out
+// of range is undefined behaviour: truncates towards zero, clamps to the
+// target's range, and gives 0 for NaN.
+template <std::integral I, std::floating_point F>
+constexpr I saturating_cast(F value) {
+    if (value != value) return I(0);
+    constexpr I lo = std::numeric_limits<I>::min();
+    constexpr I hi = std::numeric_limits<I>::max();
+    if (value <= static_cast<F>(lo)) return lo;
+    // static_cast<F>(hi) rounds up to the next power of two where F cannot
+    // hold hi exactly, so everything below it converts without overflow.
+    if (value >= static_cast<F>(hi)) return hi;
+    return static_cast<I>(value);
 }
 
 }  // namespace kimbly::num
