@@ -1,0 +1,69 @@
+#pragma once
+// Byte sources that can tell their end apart from a short read, which a game
+// log needs: a log may end after any whole tick record but never inside one.
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include <pakko/io.hpp>
+
+namespace tarnwick {
+
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Reads up to out.size() bytes; 0 only at the end (or for an empty out).
+    // Throws pakko::IoError.
+    virtual std::size_t read_some(std::span<std::byte> out) = 0;
+};
+
+class FileSource final : public ByteSource {
+public:
+    // Throws pakko::IoError when the file cannot be opened.
+    explicit FileSource(const std::filesystem::path& path);
+    ~FileSource() override;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    std::size_t read_some(std::span<std::byte> out) override;
+
+private:
+    int fd_;
+};
+
+class MemorySource final : public ByteSource {
+public:
+    explicit MemorySource(std::vector<std::byte> bytes) : bytes_(std::move(bytes)) {}
+    std::size_t read_some(std::span<std::byte> out) override;
+
+private:
+    std::vector<std::byte> bytes_;
+    std::size_t position_ = 0;
+};
+
+// Reads a source in large pieces and can look ahead for its end without
+// consuming anything.
+class BufferedSource final : public pakko::Reader {
+public:
+    static constexpr std::size_t DEFAULT_CAPACITY = 8192;
+
+    explicit BufferedSource(std::unique_ptr<ByteSource> source, std::size_t capacity = DEFAULT_CAPACITY);
+
+    // A source that ends early gives the UnexpectedEof error.
+    void read_exact(std::span<std::byte> out) override;
+
+    // True when no byte is left; fills the buffer if it is empty.
+    bool at_end();
+
+private:
+    bool fill();
+
+    std::unique_ptr<ByteSource> source_;
+    std::vector<std::byte> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,117 @@
+#pragma once
+// Drives a player program through the binary protocol over any pair of byte
+// streams; the TCP player is one of these over a socket.
+#include <memory>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include <kimbly/panic.hpp>
+#include <pakko/pakko.hpp>
+
+#include "tarnwick/lib/messages.hpp"
+#include "tarnwick/player.hpp"
+
+namespace tarnwick::player::stream {
+
+inline constexpr std::string_view LOG_TARGET = "tarnwick::player::stream";
+
+// The protocol violations a client can commit, as I/O errors of kind Other.
+pakko::IoError protocol_error(std::string_view message);
+
+// Reports a Finish that could not be delivered; never throws.
+void warn_finish_failed(std::string_view error) noexcept;
+
+template <Game G>
+class StreamPlayer final : public Player<G> {
+public:
+    StreamPlayer(std::unique_ptr<pakko::Reader> reader, std::unique_ptr<pakko::Writer> writer)
+        : reader_(std::move(reader)), writer_(std::move(writer)) {}
+
+    StreamPlayer(StreamPlayer&&) noexcept = default;
+    StreamPlayer& operator=(StreamPlayer&&) = delete;
+
+    // Tells a still connected client that the game is over. A client that has
+    // already gone away only costs a warning: this runs while matches are torn
+    // down, where nothing may throw.
+    ~StreamPlayer() override {
+        if (!connected()) return;
+        try {
+            send(ServerMessage<G>{server_message::Finish{}});
+        } catch (const std::exception& error) {
+            warn_finish_failed(error.what());
+        }
+    }
+
+    bool connected() const noexcept { return reader_ != nullptr; }
+
+    ActionOf<G> get_action(const PlayerViewOf<G>& view, DebugInterfaceOf<G>* debug_interface) override {
+        if (!connected()) kimbly::panic("Called get_action after error");
+        return guarded([&]() -> ActionOf<G> {
+            send(ServerMessage<G>{server_message::GetAction<G>{view, debug_interface != nullptr}});
+            while (true) {
+                auto message = pakko::read<ClientMessage<G>>(*reader_);
+                if (auto* debug_message = std::get_if<client_message::DebugMessage<G>>(&message.value)) {
+                    // Without a debug interface the command has nowhere to go.
+                    if (debug_interface) debug_interface->send(std::move(debug_message->command));
+                } else if (std::holds_alternative<client_message::RequestDebugState>(message.value)) {
+                    if (!debug_interface) {
+                        throw protocol_error("Requested debug state with no debug interface available");
+                    }
+                    send(debug_interface->get_state());
+                } else if (auto* action = std::get_if<client_message::ActionMessage<G>>(&message.value)) {
+                    return std::move(action->action);
+                } else {
+                    throw protocol_error("Unexpected debug update done message in get_action");
+                }
+            }
+        });
+    }
+
+    void debug_update(const PlayerViewOf<G>& view, DebugInterfaceOf<G>& debug_interface) override {
+        if (!connected()) kimbly::panic("Called debug_update after error");
+        guarded([&] {
+            send(ServerMessage<G>{server_message::DebugUpdate<G>{view}});
+            while (true) {
+                auto message = pakko::read<ClientMessage<G>>(*reader_);
+                if (auto* debug_message = std::get_if<client_message::DebugMessage<G>>(&message.value)) {
+                    debug_interface.send(std::move(debug_message->command));
+                } else if (std::holds_alternative<client_message::RequestDebugState>(message.value)) {
+                    send(debug_interface.get_state());
+                } else if (std::holds_alternative<client_message::DebugUpdateDone>(message.value)) {
+                    return;
+                } else {
+                    throw protocol_error("Unexpected action message in debug update");
+                }
+            }
+        });
+    }
+
+private:
+    // Any I/O failure ends the connection for good before it is reported, so
+    // nothing more, not even Finish, goes to a client that broke the protocol.
+    template <class Request>
+    decltype(auto) guarded(Request&& request) {
+        try {
+            return std::forward<Request>(request)();
+        } catch (const pakko::IoError& error) {
+            reader_.reset();
+            writer_.reset();
+            throw PlayerError(error);
+        }
+    }
+
+    // Encoded in full first: a value that fails to encode sends nothing.
+    template <class T>
+    void send(const T& value) {
+        std::vector<std::byte> bytes = pakko::to_bytes(value);
+        writer_->write_all(bytes);
+        writer_->flush();
+    }
+
+    std::unique_ptr<pakko::Reader> reader_;
+    std::unique_ptr<pakko::Writer> writer_;
+};
+
+}  // namespace tarnwick::player::stream

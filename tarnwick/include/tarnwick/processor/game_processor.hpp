@@ -1,0 +1,185 @@
+#pragma once
+// Runs one match tick by tick: views out, actions in, the strategy plays the
+// turn, and the handlers see the events, the new state and finally the
+// results. A player whose request fails is removed for good and commented.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include <kimbly/chacha20.hpp>
+#include <kimbly/logger.hpp>
+#include <kimbly/panic.hpp>
+#include <kimbly/rng.hpp>
+
+#include "tarnwick/game.hpp"
+#include "tarnwick/lib/byte_source.hpp"
+#include "tarnwick/lib/results.hpp"
+#include "tarnwick/player.hpp"
+#include "tarnwick/processor/repeat.hpp"
+#include "tarnwick/processor/standard.hpp"
+#include "tarnwick/processor/strategy.hpp"
+
+namespace tarnwick::processor {
+
+inline constexpr std::string_view LOG_TARGET = "tarnwick::processor";
+
+// Called with the tick's events (null when the owner calls it itself with
+// the initial state) and the state after the tick.
+template <Game G>
+using TickHandler = std::function<void(const std::vector<EventOf<G>>* events, const G& state)>;
+
+template <Game G>
+using ResultsHandler = std::function<void(FullResults<ResultsOf<G>>)>;
+
+// A new game from options, or a ready game state (a saved game).
+template <Game G>
+using GameInit = std::variant<OptionsOf<G>, G>;
+
+template <Game G>
+using PlayerSlots = std::vector<std::unique_ptr<player::Player<G>>>;
+
+// Stops the program when a game state has fewer players than the match has
+// slots: its views could not be built.
+void check_player_count(std::size_t state_players, std::size_t slots);
+void log_player_error(const player::PlayerError& error);
+void log_processed(std::uint64_t tick_count);
+
+template <Game G>
+class GameProcessor {
+public:
+    using Strategy = processor_strategy::GameProcessorStrategy<G>;
+
+    // Without a seed one is drawn from the calling thread's generator. The
+    // match generator makes the map (for options) and then plays every turn.
+    GameProcessor(std::optional<std::uint64_t> seed, GameInit<G> init, PlayerSlots<G> players)
+        : GameProcessor(std::move(players)) {
+        seed_ = seed ? *seed : kimbly::rng::global_rng().next_u64();
+        auto rng = std::make_unique<kimbly::rng::ChaCha20Rng>(kimbly::rng::ChaCha20Rng::seed_from_u64(*seed_));
+        G game = std::holds_alternative<G>(init)
+                     ? std::get<G>(std::move(init))
+                     : GameTraits<G>::init(*rng, players_.size(), std::get<OptionsOf<G>>(std::move(init)));
+        strategy_ = std::make_unique<processor_strategy::standard::Standard<G>>(std::move(game), std::move(rng));
+        check_player_count(GameTraits<G>::player_count(strategy_->game()), players_.size());
+    }
+
+    // Replays a game log; the players are still asked every tick, but their
+    // actions are ignored. Has no seed.
+    static GameProcessor repeat(std::unique_ptr<ByteSource> log, PlayerSlots<G> players) {
+        GameProcessor processor(std::move(players));
+        processor.strategy_ = std::make_unique<processor_strategy::repeat::Repeat<G>>(std::move(log));
+        check_player_count(GameTraits<G>::player_count(processor.strategy_->game()), processor.players_.size());
+        return processor;
+    }
+
+    GameProcessor(GameProcessor&&) noexcept = default;
+    GameProcessor& operator=(GameProcessor&&) noexcept = default;
+
+    // Plays one tick; with null handlers the players get no debug interface.
+    std::vector<EventOf<G>> process_tick(player::DebugHandlersOf<G>* handlers) {
+        if (strategy_->finished()) kimbly::panic("assertion failed: !self.finished()");
+        // Every view comes from the state before the turn, removed players' too.
+        std::vector<std::optional<PlayerViewOf<G>>> views;
+        views.reserve(players_.size());
+        for (std::size_t index = 0; index < players_.size(); ++index) {
+            views.emplace_back(GameTraits<G>::player_view(strategy_->game(), index));
+        }
+        ActionMap<G> actions;
+        for (std::size_t index = 0; index < players_.size(); ++index) {
+            if (!players_[index]) continue;
+            try {
+                if (handlers) {
+                    player::DebugInterfaceOf<G> debug_interface(index, *handlers, false);
+                    actions.emplace(index, players_[index]->get_action(*views[index], &debug_interface));
+                } else {
+                    actions.emplace(index, players_[index]->get_action(*views[index], nullptr));
+                }
+            } catch (const player::PlayerError& error) {
+                note_failure(index, error);
+            }
+            views[index].reset();
+        }
+        // Failed players go only now, so that each player's turn within a
+        // tick does not depend on who failed before it.
+        for (std::size_t index = 0; index < players_.size(); ++index) {
+            if (!actions.contains(index)) players_[index].reset();
+        }
+        std::vector<EventOf<G>> events = strategy_->process_turn(actions);
+        if (tick_handler_) tick_handler_(&events, strategy_->game());
+        if (strategy_->finished()) {
+            auto results = GameTraits<G>::results(strategy_->game());
+            if (results_handler_) {
+                ResultsHandler<G> handler = std::move(results_handler_);
+                results_handler_ = nullptr;
+                handler(full_results(std::move(results)));
+            }
+        }
+        ++tick_count_;
+        log_processed(tick_count_);
+        return events;
+    }
+
+    // Gives every live player a debug update with its view of `shown` (the
+    // current state when null). A failure removes the player at once.
+    void debug_update(const G* shown, player::DebugHandlersOf<G>& handlers) {
+        const G& state = shown ? *shown : strategy_->game();
+        for (std::size_t index = 0; index < players_.size(); ++index) {
+            if (!players_[index]) continue;
+            try {
+                PlayerViewOf<G> view = GameTraits<G>::player_view(state, index);
+                player::DebugInterfaceOf<G> debug_interface(index, handlers, true);
+                players_[index]->debug_update(view, debug_interface);
+            } catch (const player::PlayerError& error) {
+                players_[index].reset();
+                note_failure(index, error);
+            }
+        }
+    }
+
+    Strategy& strategy() { return *strategy_; }
+    const Strategy& strategy() const { return *strategy_; }
+    const std::optional<std::uint64_t>& seed() const { return seed_; }
+    std::uint64_t tick_count() const { return tick_count_; }
+    std::size_t player_count() const { return players_.size(); }
+    // False once the player in that slot has been removed.
+    bool player_alive(std::size_t index) const { return players_.at(index) != nullptr; }
+    const std::vector<std::optional<std::string>>& comments() const { return comments_; }
+
+    void set_tick_handler(TickHandler<G> handler) { tick_handler_ = std::move(handler); }
+    TickHandler<G>& tick_handler() { return tick_handler_; }
+    // Called once, at the end of the tick that finishes the game.
+    void set_results_handler(ResultsHandler<G> handler) { results_handler_ = std::move(handler); }
+
+private:
+    explicit GameProcessor(PlayerSlots<G> players)
+        : players_(std::move(players)), comments_(players_.size()) {}
+
+    void note_failure(std::size_t index, const player::PlayerError& error) {
+        log_player_error(error);
+        comments_[index] = "Player crashed: " + std::string(error.what());
+    }
+
+    FullResults<ResultsOf<G>> full_results(ResultsOf<G> results) const {
+        FullResults<ResultsOf<G>> full{{}, std::move(results), seed_};
+        full.players.reserve(players_.size());
+        for (std::size_t index = 0; index < players_.size(); ++index) {
+            full.players.push_back(PlayerResult{players_[index] == nullptr, comments_[index]});
+        }
+        return full;
+    }
+
+    std::optional<std::uint64_t> seed_;
+    std::unique_ptr<Strategy> strategy_;
+    PlayerSlots<G> players_;
+    std::vector<std::optional<std::string>> comments_;
+    std::uint64_t tick_count_ = 0;
+    TickHandler<G> tick_handler_;
+    ResultsHandler<G> results_handler_;
+};
+
+}  // namespace tarnwick::processor
