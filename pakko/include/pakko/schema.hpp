@@ -133,9 +133,9 @@ Documentation make_documentation(const Docs& docs);
 template <class T>
 Schema create_schema();
 
-namespace detail {
-
-template <class T>
+// The Struct that T's description gives; a Traits<T>::create_schema can start
+// from it and change what it must (a name computed from a type parameter).
+template <DescribedRecord T>
 Struct record_struct() {
     constexpr auto desc = describe<T>();
     Struct result{std::nullopt, make_documentation(desc.docs), Name(desc.name), {}};
@@ -146,6 +146,8 @@ Struct record_struct() {
     });
     return result;
 }
+
+namespace detail {
 
 template <class V, std::size_t... I>
 std::vector<Struct> one_of_variants(std::index_sequence<I...>) {
@@ -183,7 +185,7 @@ Schema create_schema() {
         }
         return result;
     } else if constexpr (DescribedRecord<T>) {
-        return detail::record_struct<T>();
+        return record_struct<T>();
     } else if constexpr (DescribedOneOf<T>) {
         constexpr auto desc = describe<T>();
         using V = typename decltype(desc)::variant_type;
