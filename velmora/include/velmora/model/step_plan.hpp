@@ -1,0 +1,41 @@
+#pragma once
+// Step planning: before the phases of a tick, every ready unit picks the side
+// neighbour it wants to enter, towards a target of its automatic attack if
+// one is within reach, else towards its move target.
+#include <kimbly/rng.hpp>
+#include <kimbly/vec2.hpp>
+
+#include "velmora/model/model.hpp"
+#include "velmora/model/tick_state.hpp"
+#include "velmora/model/tile_map.hpp"
+
+namespace velmora::model {
+
+// The goal test of the automatic-attack search: not enterable past
+// `pathfind_range`; 0 at a cell beside a valid target on the start tile map,
+// else 1.
+class FindTargetPos {
+public:
+    FindTargetPos(const AutoAttack& auto_attack, const Model& model, const TileMap& tile_map, const Entity& unit)
+        : auto_attack_(auto_attack), model_(model), tile_map_(tile_map), unit_(unit) {}
+
+    usize operator()(usize cost, kimbly::Vec2Usize cell) const;
+
+private:
+    const AutoAttack& auto_attack_;
+    const Model& model_;
+    const TileMap& tile_map_;
+    const Entity& unit_;
+};
+
+inline FindTargetPos find_target_pos(const AutoAttack& auto_attack, const Model& model, const TileMap& tile_map,
+                                     const Entity& unit) {
+    return {auto_attack, model, tile_map, unit};
+}
+
+// Fills the step plan for the ready list, in its (ascending) order. The
+// searches draw from `rng`, unit by unit, the automatic-attack search before
+// the move search.
+void plan_steps(const Model& model, kimbly::rng::Rng& rng, TickState& tick);
+
+}  // namespace velmora::model

@@ -1,0 +1,118 @@
+#include "velmora/model/build_repair.hpp"
+
+#include <algorithm>
+#include <span>
+
+#include "velmora/model/attack.hpp"
+
+namespace velmora::model {
+
+namespace {
+
+bool contains(const std::vector<EntityType>& types, EntityType type) {
+    return std::find(types.begin(), types.end(), type) != types.end();
+}
+
+void shuffled_ready_list(kimbly::rng::Rng& rng, TickState& tick) {
+    tick.rebuild_ready_list();
+    kimbly::rng::shuffle(rng, std::span<usize>(tick.ready_list));
+}
+
+bool square_is_free(const TileMap& tiles, kimbly::Vec2Usize corner, usize size) {
+    const usize m = tiles.map_size();
+    if (corner.x > m || size > m - corner.x || corner.y > m || size > m - corner.y) return false;
+    for (usize x = corner.x; x < corner.x + size; ++x)
+        for (usize y = corner.y; y < corner.y + size; ++y)
+            if (tiles.at(x, y).kind != Tile::Kind::Empty) return false;
+    return true;
+}
+
+// The builder is out of the collection here and enters the sums through the
+// caller's own terms.
+struct OwnerTotals {
+    usize of_type = 0;
+    usize population_used = 0;
+    usize population_provided = 0;
+};
+
+OwnerTotals owner_totals(const Model& model, const Entity& builder, EntityType type) {
+    const auto& table = model.entity_properties.value;
+    OwnerTotals totals;
+    for (const Entity& entity : model.entities.iter()) {
+        if (entity.player_id != builder.player_id) continue;
+        const EntityProperties& properties = table.at(entity.entity_type);
+        if (entity.entity_type == type) ++totals.of_type;
+        totals.population_used += properties.population_use;
+        if (entity.active) totals.population_provided += properties.population_provide;
+    }
+    return totals;
+}
+
+void build(Model& model, TickState& tick, const Entity& builder) {
+    const auto& table = model.entity_properties.value;
+    const EntityProperties& properties = table.at(builder.entity_type);
+    const StoredAction* stored = model.entity_actions.get(builder.id);
+    if (stored == nullptr || !stored->action.build_action || !properties.build) return;
+    const BuildAction& order = *stored->action.build_action;
+    if (!contains(properties.build->options, order.entity_type)) return;
+
+    const usize id = model.next_id++;
+    const EntityProperties& built = table.at(order.entity_type);
+
+    const OwnerTotals totals = owner_totals(model, builder, order.entity_type);
+    const usize count = totals.of_type + (builder.entity_type == order.entity_type ? 1 : 0);
+    const usize cost = built.initial_cost + (built.can_move ? count : 0);
+    const usize health = std::min(properties.build->init_health.value_or(built.max_health), built.max_health);
+
+    const bool free = square_is_free(tick.tile_map, order.position, built.size);
+    const bool near = square_distance(builder.position, properties.size, order.position, built.size) <= 1;
+    Player* owner = builder.player_id ? model.players.get(*builder.player_id) : nullptr;
+    const bool affordable = !builder.player_id || (owner != nullptr && cost <= owner->resource);
+    const bool population = built.population_use == 0 ||
+                            totals.population_used + properties.population_use + built.population_use <=
+                                totals.population_provided + properties.population_provide;
+    if (!(near && free && affordable && population)) return;
+
+    if (owner != nullptr) owner->resource -= cost;
+    for (usize x = order.position.x; x < order.position.x + built.size; ++x)
+        for (usize y = order.position.y; y < order.position.y + built.size; ++y)
+            tick.tile_map.at(x, y) = Tile::reserved();
+    model.entities.by_id.insert_or_assign(
+        id, Entity{id, builder.player_id, order.entity_type, order.position, health, false});
+    tick.ready.erase(builder.id);
+}
+
+void repair(Model& model, TickState& tick, const Entity& repairer) {
+    const auto& table = model.entity_properties.value;
+    const EntityProperties& properties = table.at(repairer.entity_type);
+    const StoredAction* stored = model.entity_actions.get(repairer.id);
+    if (stored == nullptr || !stored->action.repair_action || !properties.repair) return;
+    Entity* target = model.entities.get(stored->action.repair_action->target);
+    if (target == nullptr || !contains(properties.repair->valid_targets, target->entity_type)) return;
+    const EntityProperties& target_properties = table.at(target->entity_type);
+    if (square_distance(repairer.position, properties.size, target->position, target_properties.size) > 1) return;
+    if (target->health == 0) return;
+    target->health = std::min(target->health + properties.repair->power, target_properties.max_health);
+    tick.ready.erase(repairer.id);
+}
+
+// Runs `act` for every entity of the shuffled ready list, each one out of the
+// collection while it acts.
+template <class Act>
+void each_ready(Model& model, kimbly::rng::Rng& rng, TickState& tick, Act act) {
+    shuffled_ready_list(rng, tick);
+    for (usize id : tick.ready_list) {
+        auto node = model.entities.by_id.extract(id);
+        if (node.empty()) continue;
+        act(model, tick, node.mapped());
+        model.entities.by_id.insert(std::move(node));
+    }
+}
+
+}  // namespace
+
+void build_phase(Model& model, kimbly::rng::Rng& rng, TickState& tick) { each_ready(model, rng, tick, build); }
+
+void repair_phase(Model& model, kimbly::rng::Rng& rng, TickState& tick) { each_ready(model, rng, tick, repair); }
+
+}  // namespace velmora::model

@@ -1,0 +1,160 @@
+#include "velmora/model/pathfind.hpp"
+
+#include <algorithm>
+
+#include <kimbly/panic.hpp>
+
+namespace velmora::model::pathfind {
+
+namespace {
+
+struct Entry {
+    usize cost;
+    usize estimate;
+    usize x;
+    usize y;
+    std::uint32_t tie_break;
+};
+
+// Heap order: the smallest estimate on top, then the larger tie-break. The
+// cost takes no part.
+struct Below {
+    bool operator()(const Entry& a, const Entry& b) const {
+        if (a.estimate != b.estimate) return a.estimate > b.estimate;
+        return a.tie_break < b.tie_break;
+    }
+};
+
+usize saturating_add(usize a, usize b) { return a > NOT_ENTERABLE - b ? NOT_ENTERABLE : a + b; }
+
+// One per thread. The queue's storage is kept here too so that a search
+// does not allocate once the thread has run a few.
+struct Scratch {
+    StateMap states;
+    std::vector<Entry> queue;
+    bool borrowed = false;
+};
+
+Scratch& scratch() {
+    thread_local Scratch instance;
+    return instance;
+}
+
+class Borrow {
+public:
+    explicit Borrow(Scratch& s) : scratch_(s) {
+        // A goal test that searches again would trample the search it runs in.
+        if (scratch_.borrowed) kimbly::panic("already borrowed: the pathfinding scratch of this thread is in use");
+        scratch_.borrowed = true;
+    }
+    ~Borrow() {
+        scratch_.borrowed = false;
+        scratch_.queue.clear();
+    }
+    Borrow(const Borrow&) = delete;
+    Borrow& operator=(const Borrow&) = delete;
+
+private:
+    Scratch& scratch_;
+};
+
+bool same_owner(const Entity& a, const Entity& b) { return a.player_id == b.player_id; }
+
+}  // namespace
+
+void StateMap::reset(usize width, usize height) {
+    ++generation_;
+    if (width == width_ && height == height_) return;
+    width_ = width;
+    height_ = height;
+    cells_.assign(width * height, Cell{generation_, State{}, false});
+}
+
+const StateMap& thread_state() { return scratch().states; }
+
+SearchResult pathfind(kimbly::rng::Rng& rng, usize map_size, const Collection<Entity>& entities,
+                      const EntityPropertiesTable& properties, const TileMap& tile_map, const SightGrid& sight,
+                      const Entity& moving, GoalTest goal, bool break_through, usize node_budget) {
+    const EntityProperties& mover = properties.at(moving.entity_type);
+    if (mover.size != 1) kimbly::panic("only entities of size 1 can search for a path");
+    const kimbly::Vec2Usize start = moving.position;
+
+    Scratch& s = scratch();
+    Borrow borrow(s);
+    StateMap& states = s.states;
+    std::vector<Entry>& queue = s.queue;
+    states.reset(map_size, map_size);
+
+    const std::uint32_t first_tie_break = rng.next_u32();
+    kimbly::Vec2Usize best = start;
+    usize best_value = goal(0, start);
+    usize best_cost = 0;
+    usize ties = 1;
+
+    states.set(start.x, start.y, {0, start.x, start.y});
+    queue.push_back({0, 0, start.x, start.y, first_tie_break});
+
+    usize budget = node_budget;
+    while (!queue.empty()) {
+        std::pop_heap(queue.begin(), queue.end(), Below{});
+        const Entry entry = queue.back();
+        queue.pop_back();
+        const kimbly::Vec2Usize cell{entry.x, entry.y};
+        if (states.get(cell.x, cell.y)->cost != entry.cost) continue;  // a cheaper path came later
+
+        const usize value = goal(entry.cost, cell);
+        if (value < best_value || (value == best_value && entry.cost < best_cost)) {
+            best = cell;
+            best_value = value;
+            best_cost = entry.cost;
+            ties = 1;
+        } else if (value == best_value && entry.cost == best_cost) {
+            // Each of k tied cells ends as the best with probability 1/k.
+            ++ties;
+            if (kimbly::rng::one_in(rng, ties)) best = cell;
+        }
+
+        if (budget == 0) continue;
+        --budget;
+
+        for (Offset offset : NEIGHBOUR_ORDER) {
+            kimbly::Vec2Usize next;
+            if (!neighbour_of(cell, offset, map_size, next)) continue;
+
+            usize step_cost = 1;
+            if (sight.at(next.x, next.y) != 0) {
+                const Tile& tile = tile_map.at(next);
+                if (tile.kind == Tile::Kind::Entity) {
+                    if (!break_through) continue;
+                    const Entity* other = entities.get(tile.id);
+                    if (other == nullptr || same_owner(*other, moving) || !mover.attack) continue;
+                    // Damage 0 would never destroy it: not a way through.
+                    const usize damage = mover.attack->damage;
+                    if (damage == 0) continue;
+                    step_cost = other->health / damage + (other->health % damage != 0 ? 1 : 0);
+                }
+            }
+
+            const usize cost = saturating_add(entry.cost, step_cost);
+            if (const StateMap::State* known = states.get(next.x, next.y); known != nullptr && known->cost <= cost)
+                continue;
+            const std::uint32_t tie_break = rng.next_u32();
+            const usize h = goal(cost, next);
+            if (h == NOT_ENTERABLE) continue;
+            states.set(next.x, next.y, {cost, cell.x, cell.y});
+            queue.push_back({cost, saturating_add(cost, h), next.x, next.y, tie_break});
+            std::push_heap(queue.begin(), queue.end(), Below{});
+        }
+    }
+
+    kimbly::Vec2Usize step = best;
+    for (;;) {
+        const StateMap::State* state = states.get(step.x, step.y);
+        const kimbly::Vec2Usize parent{state->parent_x, state->parent_y};
+        if (parent == start) break;
+        step = parent;
+    }
+    return {best_value, step, best};
+}
+
+}  // namespace velmora::model::pathfind

@@ -1,0 +1,73 @@
+#include "velmora/model/step_plan.hpp"
+
+#include <optional>
+
+#include <kimbly/panic.hpp>
+
+#include "velmora/model/attack.hpp"
+#include "velmora/model/pathfind.hpp"
+
+namespace velmora::model {
+
+usize FindTargetPos::operator()(usize cost, kimbly::Vec2Usize cell) const {
+    if (cost > auto_attack_.pathfind_range) return pathfind::NOT_ENTERABLE;
+    for (Offset offset : NEIGHBOUR_ORDER) {
+        kimbly::Vec2Usize next;
+        if (!neighbour_of(cell, offset, model_.map_size, next)) continue;
+        const Tile& tile = tile_map_.at(next);
+        if (tile.kind != Tile::Kind::Entity) continue;
+        const Entity* candidate = model_.entities.get(tile.id);
+        if (candidate != nullptr && is_valid_target(unit_, *candidate, auto_attack_.valid_targets)) return 0;
+    }
+    return 1;
+}
+
+namespace {
+
+const EntityAction NO_ACTION{};
+
+std::optional<kimbly::Vec2Usize> candidate_step(const Model& model, kimbly::rng::Rng& rng, const TickState& tick,
+                                                const Entity& unit, const SightGrid& sight,
+                                                const EntityAction& action) {
+    const auto& properties = model.entity_properties.value;
+    if (action.attack_action && action.attack_action->auto_attack) {
+        auto goal = find_target_pos(*action.attack_action->auto_attack, model, tick.tile_map, unit);
+        auto result = pathfind::pathfind(rng, model.map_size, model.entities, properties, tick.tile_map, sight, unit,
+                                         goal, false, model.max_pathfind_nodes);
+        if (result.goal_value == 0) return result.first_step;
+    }
+    if (!action.move_action) return std::nullopt;
+    const MoveAction& move = *action.move_action;
+    if (manhattan_distance(unit.position, move.target) <= 1) return move.target;
+    auto goal = [&move](usize, kimbly::Vec2Usize cell) { return manhattan_distance(cell, move.target); };
+    // Heads for the reachable cell nearest the target, reached or not.
+    return pathfind::pathfind(rng, model.map_size, model.entities, properties, tick.tile_map, sight, unit, goal,
+                              move.break_through, model.max_pathfind_nodes)
+        .first_step;
+}
+
+}  // namespace
+
+void plan_steps(const Model& model, kimbly::rng::Rng& rng, TickState& tick) {
+    const auto& properties = model.entity_properties.value;
+    for (usize id : tick.ready_list) {
+        const Entity* unit = model.entities.get(id);
+        if (unit == nullptr) continue;
+        const EntityProperties& unit_properties = properties.at(unit->entity_type);
+        if (!unit_properties.can_move) continue;
+        if (unit_properties.size != 1) kimbly::panic("entity types that move must have size 1");
+        // A unit with no owner among the players has no sight to plan with;
+        // a validated state never holds one.
+        if (!unit->player_id) continue;
+        auto grid = tick.sight_grids.find(*unit->player_id);
+        if (grid == tick.sight_grids.end()) continue;
+
+        const StoredAction* stored = model.entity_actions.get(id);
+        const EntityAction& action = stored != nullptr ? stored->action : NO_ACTION;
+        auto step = candidate_step(model, rng, tick, *unit, grid->second, action);
+        if (!step || *step == unit->position || step->x >= model.map_size || step->y >= model.map_size) continue;
+        tick.step_plan[id] = *step;
+    }
+}
+
+}  // namespace velmora::model
