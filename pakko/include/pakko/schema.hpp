@@ -149,11 +149,17 @@ Struct record_struct() {
 
 namespace detail {
 
+// The earlier name of record_struct, kept for code already written against it.
+template <DescribedRecord T>
+Struct record_struct() {
+    return pakko::record_struct<T>();
+}
+
 template <class V, std::size_t... I>
 std::vector<Struct> one_of_variants(std::index_sequence<I...>) {
     static_assert((DescribedRecord<std::variant_alternative_t<I, V>> && ...),
                   "the alternatives of a one-of are described records");
-    return {record_struct<std::variant_alternative_t<I, V>>()...};
+    return {pakko::record_struct<std::variant_alternative_t<I, V>>()...};
 }
 
 }  // namespace detail
@@ -185,7 +191,7 @@ Schema create_schema() {
         }
         return result;
     } else if constexpr (DescribedRecord<T>) {
-        return record_struct<T>();
+        return pakko::record_struct<T>();
     } else if constexpr (DescribedOneOf<T>) {
         constexpr auto desc = describe<T>();
         using V = typename decltype(desc)::variant_type;
