@@ -3,6 +3,8 @@
 // draws the tests can count or script.
 #include <cstdint>
 #include <deque>
+#include <map>
+#include <ostream>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -12,6 +14,7 @@
 
 #include "velmora/model/default_properties.hpp"
 #include "velmora/model/model.hpp"
+#include "velmora/model/turn.hpp"
 
 namespace velmora::model::testing {
 
@@ -35,7 +38,8 @@ private:
 };
 
 // Hands out the given values in order (32-bit and 64-bit draws share the
-// script), then zeros; counts every draw.
+// script), then 2^31, which every bounded draw accepts at once; counts every
+// draw.
 class ScriptedRng final : public kimbly::rng::Rng {
 public:
     explicit ScriptedRng(std::vector<std::uint64_t> script = {}) : script_(script.begin(), script.end()) {}
@@ -52,7 +56,7 @@ public:
 
 private:
     std::uint64_t take() {
-        if (script_.empty()) return 0;
+        if (script_.empty()) return 0x80000000u;
         auto value = script_.front();
         script_.pop_front();
         return value;
@@ -132,7 +136,21 @@ inline EntityAction repair(usize target) {
     return action;
 }
 
+// One tick with no new orders.
+inline std::vector<Event> play(Model& model, kimbly::rng::Rng& rng, std::map<usize, Action> actions = {}) {
+    return process_turn(model, rng, std::move(actions));
+}
+
+inline Event attack_event(usize attacker, usize target) { return Event{Attack{attacker, target}}; }
+
 inline const Entity& entity(const Model& model, usize id) { return model.entities.by_id.at(id); }
 inline const Player& player(const Model& model, usize id) { return model.players.by_id.at(id); }
 
 }  // namespace velmora::model::testing
+
+namespace velmora::model {
+inline void PrintTo(const Event& event, std::ostream* out) {
+    const auto& a = std::get<Attack>(event.value);
+    *out << "Attack{" << a.attacker_id << " -> " << a.target_id << "}";
+}
+}  // namespace velmora::model
