@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -263,6 +264,15 @@ TEST(SightRangeMap, ReusedGridIsRecomputedFromScratch) {
     sight_range_map_into(state.model, &state.player(1), grid);
     EXPECT_FALSE(grid.visible(5, 5));
     EXPECT_EQ(grid, sight_range_map(state.model, &state.player(1)));
+
+    // Kept grids follow the players: a departed player's grid goes.
+    std::map<usize, SightGrid> grids;
+    sight_range_maps_into(state.model, grids);
+    state.model.players.by_id.erase(2);
+    state.model.entities.by_id.at(unit).position = {6, 6};
+    sight_range_maps_into(state.model, grids);
+    ASSERT_EQ(grids.size(), 1u);
+    EXPECT_EQ(grids.at(1), sight_range_map(state.model, &state.player(1)));
 }
 
 // --- views ------------------------------------------------------------------

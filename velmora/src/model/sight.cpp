@@ -68,8 +68,13 @@ SightGrid sight_range_map(const Model& model, const Player* player) {
 
 std::map<usize, SightGrid> sight_range_maps(const Model& model) {
     std::map<usize, SightGrid> grids;
-    for (const auto& player : model.players.iter()) grids.emplace(player.id, sight_range_map(model, &player));
+    sight_range_maps_into(model, grids);
     return grids;
+}
+
+void sight_range_maps_into(const Model& model, std::map<usize, SightGrid>& grids) {
+    std::erase_if(grids, [&](const auto& entry) { return model.players.get(entry.first) == nullptr; });
+    for (const auto& player : model.players.iter()) sight_range_map_into(model, &player, grids[player.id]);
 }
 
 }  // namespace velmora::model

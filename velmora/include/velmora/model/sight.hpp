@@ -39,4 +39,11 @@ void sight_range_map_into(const Model& model, const Player* player, SightGrid& g
 // Every player's grid, keyed by player id.
 std::map<usize, SightGrid> sight_range_maps(const Model& model);
 
+// The same into grids the caller keeps from tick to tick: grids of players
+// still present are overwritten in place, those of departed ones dropped.
+// Freeing and reallocating a few hundred kilobytes every tick costs far more
+// than computing them, since the allocator hands the memory back to the
+// system each time.
+void sight_range_maps_into(const Model& model, std::map<usize, SightGrid>& grids);
+
 }  // namespace velmora::model
