@@ -9,6 +9,9 @@
 //         using Action = ...; using Event = ...; using PlayerView = ...;
 //         using Results = ...; using DebugData = ...; using DebugState = ...;
 //         static MyGame init(kimbly::rng::Rng&, std::size_t player_count, Options);
+//         // How many players the state has; a match refuses a state with
+//         // fewer players than it has slots.
+//         static std::size_t player_count(const MyGame&);
 //         static PlayerView player_view(const MyGame&, std::size_t player_index);
 //         static std::vector<Event> process_turn(MyGame&, kimbly::rng::Rng&, std::map<std::size_t, Action>&);
 //         static bool finished(const MyGame&);
