@@ -32,20 +32,43 @@ void reward(Model& model, const Entity& attacker, const EntityProperties& attack
         owner->score += target_properties.destroy_score;
 }
 
-std::optional<usize> fixed_or_automatic_target(Model& model, kimbly::rng::Rng& rng, const Entity& attacker,
-                                               const AttackAction& order) {
+// Ids of the entities covering any cell that an entity within range of the
+// attacker must reach into, ascending. Nothing has moved or been built yet in
+// this phase, so the start tile map shows every entity where it stands; the
+// attacker itself is left out.
+std::vector<usize> entities_near(const TileMap& tiles, const Entity& attacker, usize size, usize range) {
+    const usize last = tiles.map_size() - 1;
+    const usize x_begin = attacker.position.x > range ? attacker.position.x - range : 0;
+    const usize y_begin = attacker.position.y > range ? attacker.position.y - range : 0;
+    const usize x_end = std::min(attacker.position.x + size - 1 + range, last);
+    const usize y_end = std::min(attacker.position.y + size - 1 + range, last);
+    std::vector<usize> ids;
+    for (usize x = x_begin; x <= x_end; ++x)
+        for (usize y = y_begin; y <= y_end; ++y) {
+            const Tile& tile = tiles.at(x, y);
+            if (tile.kind == Tile::Kind::Entity && tile.id != attacker.id) ids.push_back(tile.id);
+        }
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
+
+std::optional<usize> fixed_or_automatic_target(Model& model, kimbly::rng::Rng& rng, const TickState& tick,
+                                               const Entity& attacker, const AttackAction& order) {
     const auto& properties = model.entity_properties.value;
     if (order.target) {
         const Entity* target = model.entities.get(*order.target);
         if (target != nullptr && can_attack(attacker, *target, properties)) return *order.target;
     }
-    if (!order.auto_attack) return std::nullopt;
-    // The collection iterates by ascending id, the order the choice is made in.
+    if (!order.auto_attack || tick.tile_map.map_size() == 0) return std::nullopt;
+    // Candidates in ascending id order, the order the choice is made in.
+    const EntityProperties& own = properties.at(attacker.entity_type);
     std::vector<usize> candidates;
-    for (const Entity& candidate : model.entities.iter()) {
-        if (is_valid_target(attacker, candidate, order.auto_attack->valid_targets) &&
-            can_attack(attacker, candidate, properties))
-            candidates.push_back(candidate.id);
+    for (usize id : entities_near(tick.tile_map, attacker, own.size, own.attack->attack_range)) {
+        const Entity* candidate = model.entities.get(id);
+        if (candidate != nullptr && is_valid_target(attacker, *candidate, order.auto_attack->valid_targets) &&
+            can_attack(attacker, *candidate, properties))
+            candidates.push_back(id);
     }
     if (candidates.empty()) return std::nullopt;
     return candidates[kimbly::rng::choose_index(rng, candidates.size())];
@@ -69,7 +92,7 @@ void act(Model& model, kimbly::rng::Rng& rng, TickState& tick, const Entity& att
 
     std::optional<usize> target_id;
     if (stored != nullptr && stored->action.attack_action && properties.attack)
-        target_id = fixed_or_automatic_target(model, rng, attacker, *stored->action.attack_action);
+        target_id = fixed_or_automatic_target(model, rng, tick, attacker, *stored->action.attack_action);
     if (!target_id) target_id = break_through_target(model, tick, attacker);
     if (!target_id) return;
 
@@ -107,6 +130,9 @@ bool is_valid_target(const Entity& unit, const Entity& candidate, const std::vec
 void attack_phase(Model& model, kimbly::rng::Rng& rng, TickState& tick) {
     kimbly::rng::shuffle(rng, std::span<usize>(tick.ready_list));
     for (usize id : tick.ready_list) {
+        // Without an order, or a planned step to break through, an entity
+        // has nothing to do here (most of the ready ones are resources).
+        if (!model.entity_actions.get(id) && !tick.step_plan.contains(id)) continue;
         // Out of the collection while it acts: it never finds itself among
         // the targets, and the phase may change every other entity.
         auto node = model.entities.by_id.extract(id);

@@ -102,6 +102,8 @@ template <class Act>
 void each_ready(Model& model, kimbly::rng::Rng& rng, TickState& tick, Act act) {
     shuffled_ready_list(rng, tick);
     for (usize id : tick.ready_list) {
+        // Only a standing order can make an entity build or repair.
+        if (!model.entity_actions.get(id)) continue;
         auto node = model.entities.by_id.extract(id);
         if (node.empty()) continue;
         act(model, tick, node.mapped());

@@ -15,10 +15,16 @@ void TileMap::place(const Entity& entity, usize size) {
         for (usize y = entity.position.y; y < y_end; ++y) at(x, y) = Tile::entity(entity.id);
 }
 
-TileMap TileMap::get(const Model& model) {
-    TileMap map(model.map_size);
+void TileMap::refill(const Model& model) {
+    map_size_ = model.map_size;
+    tiles_.assign(map_size_ * map_size_, Tile::empty());
     const auto& properties = model.entity_properties.value;
-    for (const auto& entity : model.entities.iter()) map.place(entity, properties.at(entity.entity_type).size);
+    for (const auto& entity : model.entities.iter()) place(entity, properties.at(entity.entity_type).size);
+}
+
+TileMap TileMap::get(const Model& model) {
+    TileMap map;
+    map.refill(model);
     return map;
 }
 

@@ -1,6 +1,5 @@
 #include "velmora/model/turn.hpp"
 
-#include <iterator>
 #include <set>
 
 #include <kimbly/logger.hpp>
@@ -84,19 +83,23 @@ void reward_lone_survivor(Model& model) {
 
 }  // namespace
 
-TickState start_tick(const Model& model) {
-    TickState tick;
+void start_tick(const Model& model, TickState& tick) {
+    tick.ready.clear();
     for (const Entity& entity : model.entities.iter())
-        if (entity.active) tick.ready.insert(tick.ready.end(), entity.id);
-    tick.tile_map = TileMap::get(model);
-    tick.sight_grids = sight_range_maps(model);
+        if (entity.active) tick.ready.push_back(entity.id);
+    tick.tile_map.refill(model);
+    std::erase_if(tick.sight_grids, [&](const auto& entry) { return model.players.get(entry.first) == nullptr; });
+    for (const Player& player : model.players.iter()) sight_range_map_into(model, &player, tick.sight_grids[player.id]);
     tick.rebuild_ready_list();
-    return tick;
+    tick.step_plan.clear();
+    tick.events.clear();
 }
 
 std::vector<Event> process_turn(Model& model, kimbly::rng::Rng& rng, std::map<usize, Action> actions) {
     store_orders(model, actions);
-    TickState tick = start_tick(model);
+    // One per thread, reused from tick to tick; ticks on one thread never nest.
+    thread_local TickState tick;
+    start_tick(model, tick);
     plan_steps(model, rng, tick);
     attack_phase(model, rng, tick);
     build_phase(model, rng, tick);

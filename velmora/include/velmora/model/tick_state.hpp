@@ -1,8 +1,9 @@
 #pragma once
 // What one tick keeps between its phases. It lives only during one call of
 // process_turn; every phase takes the game, the generator and this.
+#include <algorithm>
+#include <cstddef>
 #include <map>
-#include <set>
 #include <vector>
 
 #include <kimbly/vec2.hpp>
@@ -13,10 +14,43 @@
 
 namespace velmora::model {
 
+// The entities active at the start of the tick; an entity that attacks,
+// builds or repairs leaves it and takes no further phase. Held as the
+// ascending ids with a flag each: it is filled once per tick with every
+// active entity, resources included, and then only shrinks.
+class ReadySet {
+public:
+    void clear() {
+        ids_.clear();
+        ready_.clear();
+    }
+    // Ids must come in ascending order.
+    void push_back(usize id) {
+        ids_.push_back(id);
+        ready_.push_back(1);
+    }
+    bool contains(usize id) const {
+        auto it = std::lower_bound(ids_.begin(), ids_.end(), id);
+        return it != ids_.end() && *it == id && ready_[static_cast<std::size_t>(it - ids_.begin())] != 0;
+    }
+    void erase(usize id) {
+        auto it = std::lower_bound(ids_.begin(), ids_.end(), id);
+        if (it != ids_.end() && *it == id) ready_[static_cast<std::size_t>(it - ids_.begin())] = 0;
+    }
+    // The ids still ready, ascending.
+    void list(std::vector<usize>& out) const {
+        out.clear();
+        for (std::size_t i = 0; i < ids_.size(); ++i)
+            if (ready_[i] != 0) out.push_back(ids_[i]);
+    }
+
+private:
+    std::vector<usize> ids_;
+    std::vector<char> ready_;
+};
+
 struct TickState {
-    // The entities active at the start of the tick; an entity that attacks,
-    // builds or repairs leaves it and takes no further phase.
-    std::set<usize> ready;
+    ReadySet ready;
     // The ready ids in the order the current phase visits them.
     std::vector<usize> ready_list;
     // Occupancy at the start of the tick, plus the cells reserved by the
@@ -29,11 +63,14 @@ struct TickState {
     std::vector<Event> events;
 
     // The ready set as an ascending list.
-    void rebuild_ready_list() { ready_list.assign(ready.begin(), ready.end()); }
+    void rebuild_ready_list() { ready.list(ready_list); }
 };
 
-// The ready set, the start tile map, the sight grids and the ascending ready
-// list of the game as it stands.
-TickState start_tick(const Model& model);
+// Fills `tick` with the ready set, the start tile map, the sight grids and the
+// ascending ready list of the game as it stands, and empties the rest. The
+// storage of an earlier tick is reused: the grids alone are hundreds of
+// kilobytes, and allocating them afresh every tick costs more than filling
+// them.
+void start_tick(const Model& model, TickState& tick);
 
 }  // namespace velmora::model

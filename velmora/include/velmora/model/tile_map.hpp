@@ -55,6 +55,10 @@ public:
     const Tile& at(kimbly::Vec2Usize cell) const { return at(cell.x, cell.y); }
     Tile& at(kimbly::Vec2Usize cell) { return at(cell.x, cell.y); }
 
+    // Makes this the tile map of `model`, keeping the storage when the size
+    // is the same.
+    void refill(const Model& model);
+
     // Marks the entity's square; cells past the map's edge are left out.
     void place(const Entity& entity, usize size);
 
