@@ -2,12 +2,14 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "velmora/game.hpp"
 #include "velmora/keyboard_player_geometry.hpp"
 #include "velmora/model/default_properties.hpp"
 
@@ -608,6 +610,36 @@ TEST(KeyboardPlayerBuilding, RightReleaseInTheMenuOnlyClosesIt) {
     rig.update({}, {25.5f, 25.5f});
     EXPECT_EQ(rig.player.build_mode(), BuildMode::normal());
     EXPECT_TRUE(rig.queue(MELEE).empty());
+}
+
+// ---- as the match runner holds it -------------------------------------------------
+
+TEST(KeyboardPlayerInMatch, ServesTheFrameworkPlayerInterface) {
+    using Game = velmora::model::Model;
+    std::unique_ptr<tarnwick::player::Player<Game>> player = std::make_unique<velmora::keyboard_player::Player<Game>>();
+    PlayerView view = view_of(scene());
+    // Batch mode: no debug interface, default orders only.
+    EXPECT_EQ(player->get_action(view, nullptr).entity_actions.at(MELEE), AUTO_ATTACK);
+
+    std::vector<DebugCommand> commands;
+    DebugState state;
+    state.window_size = {1024, 1024};
+    state.camera = test_camera();
+    state.pressed_keys = {"B"};
+    state.mouse_pos_world = {-1.0f, -1.0f};
+    tarnwick::player::DebugHandlersOf<Game> handlers{
+        [&](usize index, bool in_update, DebugCommand command) {
+            EXPECT_EQ(index, 0u);
+            EXPECT_TRUE(in_update);
+            commands.push_back(std::move(command));
+        },
+        [&](usize) { return state; }};
+    tarnwick::player::DebugInterfaceOf<Game> debug(0, handlers, true);
+    player->debug_update(view, debug);
+    // No auto-flush, clear, the six help lines, flush.
+    EXPECT_EQ(commands.size(), 9u);
+    const auto& keyboard = static_cast<velmora::keyboard_player::Player<Game>&>(*player).state();
+    EXPECT_EQ(keyboard.build_mode(), BuildMode::menu());
 }
 
 // ---- geometry --------------------------------------------------------------------
