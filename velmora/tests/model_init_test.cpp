@@ -302,6 +302,8 @@ TEST(Init, RefusesOptionsThatDontFitBeforeDrawing) {
     const Case cases[] = {
         {"five players with starts", 5, preset(OptionsPreset{Round2{}})},
         {"five players without starts", 5, bare(80)},
+        {"one player with starts", 1, preset(OptionsPreset{Round2{}})},
+        {"no player with starts", 0, preset(OptionsPreset{Round2{}})},
         {"base past the far edge", 2, with(80, EntityType::BuilderBase, {76, 5})},
         {"unit past the far edge", 2, with(80, EntityType::BuilderUnit, {5, 80})},
         {"unit far outside", 2, with(80, EntityType::BuilderUnit, {200000, 0})},

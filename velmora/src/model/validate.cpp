@@ -104,6 +104,10 @@ void validate_model(const Model& model) {
 
 void validate_options(std::size_t player_count, const Options& options) {
     check_player_count(player_count);
+    // Starting entities are meant for opponents in opposite corners; a lone
+    // player or none would get a game that ends at once or not at all.
+    if (!options.starting_entities.empty() && player_count < 2)
+        reject("starting entities need 2 to " + num(MAX_PLAYERS) + " players, not " + num(player_count));
     check_map_size(options.map_size);
     auto check_range = [](const char* field, usize value) {
         if (value > pakko::MAX_SIZE_VALUE) reject(std::string(field) + " " + num(value) + " is out of range");
