@@ -1,0 +1,39 @@
+#include "velmora/lib/game.hpp"
+
+#include <utility>
+
+#include "velmora/model/frames.hpp"
+#include "velmora/model/init.hpp"
+#include "velmora/model/results.hpp"
+#include "velmora/model/turn.hpp"
+
+using Traits = tarnwick::GameTraits<velmora::model::Model>;
+
+Traits::Model Traits::init(kimbly::rng::Rng& rng, std::size_t player_count, Options options) {
+    return velmora::model::init(rng, player_count, std::move(options));
+}
+
+Traits::PlayerView Traits::player_view(const Model& model, std::size_t player_index) {
+    return velmora::model::player_view(model, player_index);
+}
+
+std::vector<Traits::Event> Traits::process_turn(Model& model, kimbly::rng::Rng& rng,
+                                                std::map<std::size_t, Action>& actions) {
+    std::map<velmora::model::usize, Action> in_game_frame;
+    for (auto& [index, action] : actions) {
+        Action converted = action;
+        velmora::model::convert_action(model, converted, index);
+        in_game_frame.emplace(index, std::move(converted));
+    }
+    return velmora::model::process_turn(model, rng, std::move(in_game_frame));
+}
+
+bool Traits::finished(const Model& model) { return velmora::model::finished(model); }
+
+Traits::Results Traits::results(const Model& model) { return velmora::model::results(model); }
+
+std::size_t Traits::player_count(const Model& model) { return model.players.by_id.size(); }
+
+Traits::Options Traits::preset_options(OptionsPreset preset) { return velmora::model::options_from(std::move(preset)); }
+
+void Traits::validate(const Model& model) { velmora::model::validate_model(model); }
