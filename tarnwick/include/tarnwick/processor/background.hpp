@@ -1,0 +1,140 @@
+#pragma once
+// Plays a match on a thread of its own for the viewer, only as far as the
+// viewer asks: each frame it hands over how many more ticks it wants (the
+// tick budget) and the state it shows, which the players get as a debug
+// update on every pass of the thread's loop.
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include <kimbly/panic.hpp>
+#include <kimbly/poison_mutex.hpp>
+#include <kimbly/thread.hpp>
+
+#include "tarnwick/game.hpp"
+#include "tarnwick/player.hpp"
+#include "tarnwick/processor/game_processor.hpp"
+
+namespace tarnwick::processor::background {
+
+inline constexpr std::string_view STOP_FAILED = "Failed to stop game processor thread";
+
+// A wake-up token for one sleeping thread: a wake that arrives while the
+// thread is awake is remembered, and its next park returns at once.
+class Parker {
+public:
+    void park();
+    void unpark();
+
+private:
+    std::mutex mutex_;
+    std::condition_variable woken_;
+    bool token_ = false;
+};
+
+// Receives each played tick: the state after it and its events.
+template <Game G>
+using HistoryTickHandler = std::function<void(const G& state, std::vector<EventOf<G>> events)>;
+
+namespace _impl {
+
+template <Game G>
+class BackgroundGameProcessor {
+public:
+    // Without debug handlers the players get no debug interface and no
+    // debug updates.
+    BackgroundGameProcessor(GameProcessor<G> processor, HistoryTickHandler<G> push_tick,
+                            std::optional<player::DebugHandlersOf<G>> handlers)
+        : player_count_(processor.player_count()), shared_(std::make_shared<Shared>()) {
+        auto context = std::make_shared<Context>(
+            Context{std::move(processor), std::move(push_tick), std::move(handlers), shared_});
+        thread_ = kimbly::Thread("game processor", [context]() mutable {
+            // Owned by the body alone, so that the processor and its players
+            // go when the thread ends, whichever way it ends.
+            auto owned = std::move(context);
+            run(*owned);
+        });
+    }
+
+    BackgroundGameProcessor(const BackgroundGameProcessor&) = delete;
+    BackgroundGameProcessor& operator=(const BackgroundGameProcessor&) = delete;
+
+    // Waits for a tick in progress (players' time-outs included).
+    ~BackgroundGameProcessor() noexcept(false) {
+        shared_->budget.exchange(-1);
+        shared_->parker.unpark();
+        if (thread_.join()) kimbly::panic(STOP_FAILED);
+    }
+
+    std::size_t player_count() const { return player_count_; }
+
+    // `ticks`: how many more ticks may be played, replacing what was left.
+    void proceed(const G* shown, std::int32_t ticks) {
+        // Made before the lock: the thread only ever holds the lock to take
+        // the pointer, never during a player's debug update.
+        std::shared_ptr<const G> copy = shown ? std::make_shared<const G>(*shown) : nullptr;
+        *shared_->shown.lock() = std::move(copy);
+        shared_->budget.exchange(ticks);
+        shared_->parker.unpark();
+    }
+
+private:
+    struct Shared {
+        // -1 stops the thread.
+        std::atomic<std::int32_t> budget{0};
+        kimbly::PoisonMutex<std::shared_ptr<const G>> shown;
+        Parker parker;
+    };
+
+    struct Context {
+        GameProcessor<G> processor;
+        HistoryTickHandler<G> push_tick;
+        std::optional<player::DebugHandlersOf<G>> handlers;
+        std::shared_ptr<Shared> shared;
+    };
+
+    static void run(Context& context) {
+        Shared& shared = *context.shared;
+        auto& processor = context.processor;
+        auto* handlers = context.handlers ? &*context.handlers : nullptr;
+        while (true) {
+            std::int32_t budget = shared.budget.load();
+            if (budget < 0) break;
+            if (handlers) {
+                std::shared_ptr<const G> shown = *shared.shown.lock();
+                processor.debug_update(shown.get(), *handlers);
+            }
+            if (budget == 0 || !shared.budget.compare_exchange_strong(budget, budget - 1)) {
+                shared.parker.park();
+                continue;
+            }
+            if (processor.strategy().finished()) continue;
+            std::vector<EventOf<G>> events = processor.process_tick(handlers);
+            context.push_tick(processor.strategy().game(), std::move(events));
+            // A budget stored during the tick may lower what was asked
+            // before it, never raise it; -1 always stays.
+            const std::int32_t ceiling = budget - 1;
+            std::int32_t current = shared.budget.load();
+            while (current > ceiling && !shared.budget.compare_exchange_weak(current, ceiling)) {
+            }
+        }
+    }
+
+    std::size_t player_count_;
+    std::shared_ptr<Shared> shared_;
+    kimbly::Thread thread_;
+};
+
+}  // namespace _impl
+
+using _impl::BackgroundGameProcessor;
+
+}  // namespace tarnwick::processor::background
