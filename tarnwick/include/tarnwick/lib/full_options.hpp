@@ -108,12 +108,18 @@ void save(const FullOptions<PlayerOptions, OptionsPreset>& options, pakko::Write
 // The whole file as text; throws pakko::IoError.
 std::string read_text_file(const std::filesystem::path& path);
 
-// A game's traits may add `preset_options(OptionsPreset)` (required here) and
-// `validate(const G&)`, which throws for a state the rules must not see.
+// A game's traits may add `preset_options(OptionsPreset)` (needed unless its
+// presets are its options) and `validate(const G&)`, which throws for a state
+// the rules must not see.
 template <Game G>
 processor::GameInit<G> into_game_init(GameInitConfig<OptionsPresetOf<G>> config) {
     if (auto* create = std::get_if<game_init_config::Create<OptionsPresetOf<G>>>(&config.value)) {
-        return GameTraits<G>::preset_options(std::move(create->preset));
+        if constexpr (requires { GameTraits<G>::preset_options(std::move(create->preset)); }) {
+            return GameTraits<G>::preset_options(std::move(create->preset));
+        } else {
+            // A game whose presets are its options.
+            return OptionsOf<G>(std::move(create->preset));
+        }
     }
     const auto& path = std::get<game_init_config::LoadFrom>(config.value).path;
     const std::string text = kimbly::expect([&] { return read_text_file(path); }, READ_STATE_FAILED);
