@@ -1,0 +1,379 @@
+// The program as a process: command line, exit statuses, messages on
+// standard error and the files it writes.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fmt/format.h>
+#include <fmt/ranges.h>
+#include <pakko/json.hpp>
+#include <pakko/pakko.hpp>
+#include <tarnwick/lib/messages.hpp>
+#include <tarnwick/lib/results.hpp>
+#include <tarnwick/net/tcp_listener.hpp>
+#include <tarnwick/net/tcp_stream.hpp>
+
+#include "velmora/lib/game.hpp"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using Results = tarnwick::FullResults<std::vector<std::uint64_t>>;
+
+const fs::path EXE = VELMORA_EXE;
+
+std::string read_file(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void write_file(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// One run of the program, with its output in files of its own folder.
+class Process {
+public:
+    Process(const fs::path& dir, std::vector<std::string> args, std::vector<std::string> extra_env = {})
+        : out_(dir / "stdout.txt"), err_(dir / "stderr.txt") {
+        std::vector<std::string> env;
+        for (char** entry = environ; *entry; ++entry) {
+            // Development runs change into the source tree; tests control where.
+            if (std::string_view(*entry).starts_with("VELMORA_DEV_SOURCE_DIR=")) continue;
+            env.emplace_back(*entry);
+        }
+        env.emplace_back("NO_COLOR=1");
+        for (auto& e : extra_env) env.push_back(std::move(e));
+        args.insert(args.begin(), EXE.string());
+        std::vector<char*> argv, envp;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        for (auto& e : env) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, out_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, 2, err_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
+        if (posix_spawn(&pid_, EXE.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    Process(const Process&) = delete;
+    ~Process() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+
+    Outcome wait() {
+        Outcome outcome;
+        int raw = 0;
+        if (pid_ > 0 && ::waitpid(pid_, &raw, 0) == pid_) {
+            outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+        }
+        pid_ = -1;
+        outcome.out = read_file(out_);
+        outcome.err = read_file(err_);
+        return outcome;
+    }
+
+private:
+    pid_t pid_ = -1;
+    fs::path out_, err_;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() / fmt::format("velmora_cli_{}_{}", ::getpid(), info->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    Outcome run(std::vector<std::string> args, std::vector<std::string> env = {}) {
+        return Process(dir_, std::move(args), std::move(env)).wait();
+    }
+    fs::path path(const std::string& name) const { return dir_ / name; }
+    std::string config(const std::string& name, const std::string& text) {
+        write_file(path(name), text);
+        return path(name).string();
+    }
+
+    fs::path dir_;
+};
+
+// A short game on a small map, so that a debug build plays it in a moment.
+std::string short_game(int ticks = 25) {
+    return fmt::format(
+        R"({{"Create": {{"Custom": {{"map_size": 30, "max_tick_count": {}, "initial_resource": 50,
+            "passive_income": 0, "max_pathfind_nodes": 500, "fog_of_war": false,
+            "starting_entities": [["BuilderBase", {{"x": 5, "y": 5}}], ["BuilderUnit", {{"x": 4, "y": 4}}],
+                                  ["RangedUnit", {{"x": 12, "y": 4}}]]}}}}}})",
+        ticks);
+}
+
+std::string match_config(const std::string& players, std::optional<std::uint64_t> seed = 7, int ticks = 25) {
+    return fmt::format(R"({{"seed": {}, "game": {}, "players": [{}]}})", seed ? std::to_string(*seed) : "null",
+                       short_game(ticks), players);
+}
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+Results read_results(const fs::path& file) {
+    const std::string text = read_file(file);
+    Results results = pakko::json::parse<Results>(text);
+    // The file is exactly the pretty form: two-space indents, keys in field
+    // order, null for absent values and no newline at the end.
+    EXPECT_EQ(text, pakko::json::dump(results));
+    return results;
+}
+
+TEST_F(CliTest, BatchMatchOfBuiltInPlayersWritesResultsAndGameLogThatRepeats) {
+    const auto cfg = config("match.json", match_config(R"("QuickStart", "QuickStart")"));
+    auto played = run({"--batch-mode", "--config", cfg, "--save-replay", path("match.log").string(),
+                       "--save-results", path("results.json").string()});
+    ASSERT_EQ(played.status, 0) << played.err;
+    const Results results = read_results(path("results.json"));
+    EXPECT_EQ(results.players, (std::vector<tarnwick::PlayerResult>{{false, std::nullopt}, {false, std::nullopt}}));
+    EXPECT_EQ(results.seed, std::optional<std::uint64_t>(7));
+    ASSERT_EQ(results.results.size(), 2u);
+    EXPECT_GT(fs::file_size(path("match.log")), 0u);
+
+    // Played again with the same seed: the same log, byte for byte.
+    auto again = run({"--batch-mode", "--config", cfg, "--save-replay", path("again.log").string()});
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(read_file(path("again.log")), read_file(path("match.log")));
+
+    auto repeated = run({"--batch-mode", "--config", cfg, "--repeat", path("match.log").string(), "--save-results",
+                         path("repeated.json").string()});
+    ASSERT_EQ(repeated.status, 0) << repeated.err;
+    const Results replayed = read_results(path("repeated.json"));
+    EXPECT_EQ(replayed.results, results.results);
+    EXPECT_EQ(replayed.seed, std::nullopt);
+}
+
+TEST_F(CliTest, CommandLineOutcomes) {
+    const auto cfg = config("match.json", match_config(R"("QuickStart", {"Empty": null})", 3, 2));
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string out_part;
+        std::string err_part;
+    };
+    const Case cases[] = {
+        {{"--version"}, 0, "velmora 1.3.0", ""},
+        {{"--help"}, 0, "--config", ""},
+        {{"--log-level", "verbose"}, 1, "",
+         "attempted to convert a string that doesn't match an existing log level"},
+        {{"--no-such-option"}, 1, "", ""},
+        {{"--batch-mode"}, 101, "", "Batch mode can only be used with --config option"},
+        {{"--batch-mode", "--repeat", "some.log"}, 101, "", "Batch mode can only be used with --config option"},
+        {{"--batch-mode", "--save-results", "r.json", "--save-replay", "r.log"}, 101, "",
+         "Batch mode can only be used with --config option"},
+        {{"--log-level", "TRACE", "--batch-mode", "--config", cfg}, 0, "", "Processed 2 ticks"},
+        {{"--log-level", "warn", "--batch-mode", "--config", cfg}, 0, "", ""},
+        {{"--client-gen", "clients"}, 1, "", "Error: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(fmt::format("{}", fmt::join(c.args, " ")));
+        auto outcome = run(c.args);
+        EXPECT_EQ(outcome.status, c.status) << outcome.err;
+        EXPECT_TRUE(contains(outcome.out, c.out_part)) << outcome.out;
+        EXPECT_TRUE(contains(outcome.err, c.err_part)) << outcome.err;
+    }
+    // Trace lines appear only when asked for.
+    EXPECT_FALSE(contains(run({"--batch-mode", "--config", cfg}).err, "Processed"));
+}
+
+TEST_F(CliTest, StopsOnBadConfigurationsAndFiles) {
+    write_file(path("state.json"), "{\"not\": \"a state\"}");
+    struct Case {
+        std::string name;
+        std::string config;  // empty: no file
+        std::vector<std::string> extra;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"missing", "", {}, "Could not open file: "},
+        {"not json", "{players", {}, "Could not load config: "},
+        {"bare Empty", match_config(R"("QuickStart", "Empty")"), {}, "Could not load config: "},
+        {"unknown player", match_config(R"("QuickStart", "Robot")"), {}, "Could not load config: "},
+        {"bare Tcp", match_config(R"("QuickStart", "Tcp")"), {}, "Could not load config: "},
+        {"negative seed", R"({"seed": -1, "game": {"Create": "Round1"}, "players": []})", {}, "Could not load config: "},
+        {"port too big", match_config(R"({"Tcp": {"port": 70000}})"), {}, "Could not load config: "},
+        {"five players", match_config(R"({"Empty": null}, {"Empty": null}, {"Empty": null}, {"Empty": null}, {"Empty": null})"), {},
+         "The configuration has 5 players, at most 4 can play"},
+        {"missing state", R"({"game": {"LoadFrom": "nowhere.json"}, "players": [{"Empty": null}]})", {},
+         "Failed to read file: "},
+        {"bad state", fmt::format(R"({{"game": {{"LoadFrom": "{}"}}, "players": [{{"Empty": null}}]}})",
+                                  path("state.json").string()),
+         {}, "Failed to parse file: "},
+        {"missing game log", match_config(R"({"Empty": null}, {"Empty": null})"), {"--repeat", path("nothing.log").string()},
+         "Failed to open game log file: "},
+        {"replay folder missing", match_config(R"({"Empty": null}, {"Empty": null})"),
+         {"--save-replay", path("no/folder/match.log").string()}, "Failed to create replay file: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto file = path("config.json");
+        fs::remove(file);
+        if (!c.config.empty()) write_file(file, c.config);
+        std::vector<std::string> args{"--batch-mode", "--config", file.string()};
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        auto outcome = run(args);
+        EXPECT_EQ(outcome.status, 101);
+        EXPECT_TRUE(contains(outcome.err, c.message)) << outcome.err;
+    }
+}
+
+TEST_F(CliTest, RepeatWithMorePlayersThanTheLogStopsBeforeAnyPlayerIsCreated) {
+    const auto two = config("two.json", match_config(R"("QuickStart", "QuickStart")", 1, 3));
+    ASSERT_EQ(run({"--batch-mode", "--config", two, "--save-replay", path("two.log").string()}).status, 0);
+    const auto tcp_port = tarnwick::net::TcpListener::bind("127.0.0.1", 0).local_port();
+    const auto three = config(
+        "three.json", match_config(fmt::format(R"({{"Empty": null}}, {{"Empty": null}}, {{"Tcp": {{"port": {}}}}})", tcp_port), 1, 3));
+    auto outcome = run({"--batch-mode", "--config", three, "--repeat", path("two.log").string()});
+    EXPECT_EQ(outcome.status, 101);
+    EXPECT_TRUE(contains(outcome.err, "The configuration has 3 players, but the game log has only 2")) << outcome.err;
+    EXPECT_FALSE(contains(outcome.err, "Waiting for connection")) << outcome.err;
+}
+
+TEST_F(CliTest, RelativePathsAreTakenFromTheProgramsFolder) {
+    // The development variable names a source folder whose "static" subfolder
+    // becomes the working directory.
+    fs::create_directories(path("source/static"));
+    write_file(path("source/static/short.json"), match_config(R"("QuickStart", {"Empty": null})", 5, 2));
+    auto outcome = run({"--batch-mode", "--config", "short.json", "--save-results", "results.json"},
+                       {"VELMORA_DEV_SOURCE_DIR=" + path("source").string()});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_TRUE(fs::exists(path("source/static/results.json")));
+    EXPECT_FALSE(fs::exists(path("results.json")));
+
+    // Without it, the executable's folder, wherever the program was started.
+    const auto beside = EXE.parent_path() / fmt::format("cli_test_{}.json", ::getpid());
+    write_file(beside, match_config(R"("QuickStart", {"Empty": null})", 5, 2));
+    auto from_exe = run({"--batch-mode", "--config", beside.filename().string()});
+    fs::remove(beside);
+    EXPECT_EQ(from_exe.status, 0) << from_exe.err;
+}
+
+// A player program that answers every request with an empty action, after
+// `answers` requests (when given) goes silent or hangs up.
+enum class Ending { Finish, Silent, HangUp };
+
+struct ScriptedClient {
+    std::string token;
+    std::optional<int> answers;
+    Ending ending = Ending::Finish;
+};
+
+void play_client(std::uint16_t port, ScriptedClient script, bool* finished) {
+    using Game = velmora::Game;
+    std::optional<tarnwick::net::TcpStream> stream;
+    const auto end = std::chrono::steady_clock::now() + 20s;
+    while (!stream && std::chrono::steady_clock::now() < end) {
+        try {
+            stream.emplace(tarnwick::net::TcpStream::connect("127.0.0.1", port));
+        } catch (const pakko::IoError&) {
+            std::this_thread::sleep_for(20ms);
+        }
+    }
+    if (!stream) return;
+    try {
+        pakko::write(*stream, script.token);
+        for (int answered = 0;; ++answered) {
+            if (script.answers && answered == *script.answers) {
+                if (script.ending == Ending::Silent) {
+                    std::this_thread::sleep_for(1s);
+                }
+                return;
+            }
+            auto message = pakko::read<tarnwick::ServerMessage<Game>>(*stream);
+            if (std::holds_alternative<tarnwick::server_message::Finish>(message.value)) {
+                *finished = true;
+                return;
+            }
+            if (std::holds_alternative<tarnwick::server_message::GetAction<Game>>(message.value)) {
+                pakko::write(*stream, tarnwick::ClientMessage<Game>{
+                                          tarnwick::client_message::ActionMessage<Game>{velmora::model::Action{}}});
+            }
+        }
+    } catch (const pakko::IoError&) {
+    }
+}
+
+TEST_F(CliTest, TcpPlayersOverLoopback) {
+    struct Case {
+        std::string name;
+        std::string tcp_extra;              // more keys of the Tcp entry
+        std::optional<ScriptedClient> client;
+        bool crashed;
+        std::string comment_part;
+        bool finish_received;
+    };
+    const Case cases[] = {
+        {"plays to the end", R"(, "token": "abc")", ScriptedClient{"abc", std::nullopt}, false, "", true},
+        {"wrong token", R"(, "token": "abc")", ScriptedClient{"abd", std::nullopt}, true,
+         "Player crashed: IO error: IO error: Token mismatch", false},
+        {"goes silent", R"(, "timeout": 0.3)", ScriptedClient{"", 4, Ending::Silent}, true,
+         "Player crashed: IO error: ", false},
+        {"hangs up mid-match", "", ScriptedClient{"", 4, Ending::HangUp}, true, "Player crashed: IO error: ", false},
+        {"never connects", R"(, "accept_timeout": 0.5)", std::nullopt, true,
+         "Player crashed: IO error: IO error: connection reset", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto port = tarnwick::net::TcpListener::bind("127.0.0.1", 0).local_port();
+        const auto cfg = config(
+            "tcp.json", match_config(fmt::format(R"("QuickStart", {{"Tcp": {{"port": {}{}}}}})", port, c.tcp_extra),
+                                     11, 12));
+        fs::remove(path("results.json"));
+        Process program(dir_, {"--batch-mode", "--config", cfg, "--save-results", path("results.json").string()});
+        bool finished = false;
+        std::thread client;
+        if (c.client) client = std::thread(play_client, port, *c.client, &finished);
+        auto outcome = program.wait();
+        if (client.joinable()) client.join();
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        const Results results = read_results(path("results.json"));
+        ASSERT_EQ(results.players.size(), 2u);
+        EXPECT_FALSE(results.players[0].crashed);
+        EXPECT_EQ(results.players[1].crashed, c.crashed);
+        if (c.comment_part.empty()) {
+            EXPECT_EQ(results.players[1].comment, std::nullopt);
+        } else {
+            EXPECT_TRUE(contains(results.players[1].comment.value_or(""), c.comment_part))
+                << results.players[1].comment.value_or("(none)");
+        }
+        EXPECT_EQ(finished, c.finish_received);
+        EXPECT_TRUE(contains(outcome.err, fmt::format("Waiting for connection on port {}", port))) << outcome.err;
+    }
+}
+
+}  // namespace
