@@ -1,0 +1,104 @@
+// A match against two minimal TCP clients that answer every request with an
+// empty action, next to the same ticks played by the rules alone: the
+// difference is what the protocol and the sockets cost per tick.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include <fmt/format.h>
+#include <kimbly/chacha20.hpp>
+#include <pakko/json.hpp>
+#include <pakko/pakko.hpp>
+#include <tarnwick/lib/messages.hpp>
+#include <tarnwick/net/buffered_reader.hpp>
+#include <tarnwick/net/tcp_listener.hpp>
+#include <tarnwick/net/tcp_stream.hpp>
+
+#include "velmora/lib/full_processor.hpp"
+#include "velmora/model/init.hpp"
+#include "velmora/model/turn.hpp"
+
+namespace {
+
+using velmora::Game;
+constexpr int MATCH_TICKS = 200;
+
+// Connects (retrying until the runner listens), sends the empty token, then
+// answers each request with an empty action until Finish.
+void minimal_client(std::uint16_t port) {
+    std::optional<tarnwick::net::TcpStream> stream;
+    while (!stream) {
+        try {
+            stream.emplace(tarnwick::net::TcpStream::connect("127.0.0.1", port));
+        } catch (const pakko::IoError&) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+    stream->set_nodelay(true);
+    const auto answer = pakko::to_bytes(
+        tarnwick::ClientMessage<Game>{tarnwick::client_message::ActionMessage<Game>{velmora::model::Action{}}});
+    try {
+        tarnwick::net::TcpStream writer = stream->try_clone();
+        tarnwick::net::BufferedReader reader(std::move(*stream));
+        pakko::write(writer, std::string());
+        while (true) {
+            auto message = pakko::read<tarnwick::ServerMessage<Game>>(reader);
+            if (std::holds_alternative<tarnwick::server_message::Finish>(message.value)) return;
+            writer.write_all(answer);
+        }
+    } catch (const pakko::IoError&) {
+    }
+}
+
+velmora::FullOptions two_tcp_players() {
+    auto port = [] { return tarnwick::net::TcpListener::bind("127.0.0.1", 0).local_port(); };
+    return pakko::json::parse<velmora::FullOptions>(
+        fmt::format(R"({{"seed": 1, "game": {{"Create": "Round1"}},
+                        "players": [{{"Tcp": {{"port": {}}}}}, {{"Tcp": {{"port": {}}}}}]}})",
+                    port(), port()));
+}
+
+void BM_TcpMatch(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto options = two_tcp_players();
+        std::vector<std::thread> clients;
+        for (const auto& entry : options.players) {
+            clients.emplace_back(minimal_client, std::get<velmora::player_options::Tcp>(entry.value).options.port);
+        }
+        auto processor = std::make_optional(velmora::new_full(options));
+        state.ResumeTiming();
+        for (int tick = 0; tick < MATCH_TICKS; ++tick) benchmark::DoNotOptimize(processor->process_tick(nullptr));
+        state.PauseTiming();
+        processor.reset();
+        for (auto& client : clients) client.join();
+        state.ResumeTiming();
+    }
+    state.counters["ticks_per_second"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * MATCH_TICKS, benchmark::Counter::kIsRate);
+    state.counters["time_per_tick"] = benchmark::Counter(static_cast<double>(state.iterations()) * MATCH_TICKS,
+                                                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_TcpMatch)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same ticks with empty actions and no players at all.
+void BM_RulesOnlyEmptyActions(benchmark::State& state) {
+    using namespace velmora::model;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto rng = kimbly::rng::ChaCha20Rng::seed_from_u64(1);
+        Model model = init(rng, 2, options_from(OptionsPreset{Round1{}}));
+        state.ResumeTiming();
+        for (int tick = 0; tick < MATCH_TICKS; ++tick) {
+            benchmark::DoNotOptimize(process_turn(model, rng, {{0, Action{}}, {1, Action{}}}));
+        }
+    }
+    state.counters["time_per_tick"] = benchmark::Counter(static_cast<double>(state.iterations()) * MATCH_TICKS,
+                                                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_RulesOnlyEmptyActions)->Unit(benchmark::kMillisecond);
+
+}  // namespace
