@@ -19,7 +19,9 @@ namespace {
 
 using Traits = tarnwick::GameTraits<Game>;
 
-// Every request to a player that could not be made fails with this text.
+// Starts every creation before waiting for any, so TCP clients can connect in
+// any order; the players keep their entries' order. A player that could not
+// be created fails, with its creation's error, at its first request.
 tarnwick::processor::PlayerSlots<Game> create_players(const FullOptions& options) {
     std::vector<PendingPlayer> pending;
     for (const auto& entry : options.players) pending.push_back(entry.get());
