@@ -11,7 +11,7 @@
 #include <kimbly/chacha20.hpp>
 #include <tarnwick/app/history/history.hpp>
 
-#include "velmora/lib/game.hpp"
+#include "velmora/game.hpp"
 #include "velmora/model/frames.hpp"
 #include "velmora/model/init.hpp"
 #include "velmora/model/options.hpp"

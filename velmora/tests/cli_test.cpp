@@ -27,7 +27,7 @@
 #include <tarnwick/net/tcp_listener.hpp>
 #include <tarnwick/net/tcp_stream.hpp>
 
-#include "velmora/lib/game.hpp"
+#include "velmora/game.hpp"
 
 extern char** environ;
 

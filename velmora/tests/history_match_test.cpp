@@ -17,7 +17,7 @@
 #include <tarnwick/processor/background.hpp>
 #include <tarnwick/processor/game_processor.hpp>
 
-#include "velmora/lib/game.hpp"
+#include "velmora/game.hpp"
 #include "velmora/quickstart_player.hpp"
 
 namespace history_match {

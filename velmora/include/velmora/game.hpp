@@ -1,23 +1,24 @@
 #pragma once
-// The game as the match framework drives it.
+// The game as the match framework sees it: the model's records and rules
+// behind tarnwick's game interface.
 #include <cstddef>
 #include <map>
 #include <vector>
 
+#include <kimbly/rng.hpp>
 #include <tarnwick/game.hpp>
 
+#include "velmora/model/action.hpp"
 #include "velmora/model/debug.hpp"
-#include "velmora/model/frames.hpp"
-#include "velmora/model/init.hpp"
 #include "velmora/model/model.hpp"
 #include "velmora/model/options.hpp"
 #include "velmora/model/player_view.hpp"
-#include "velmora/model/results.hpp"
-#include "velmora/model/turn.hpp"
+#include "velmora/model/validate.hpp"
 
 namespace velmora {
-// A configuration file's player entry; defined with the start-up.
+
 struct PlayerOptions;
+
 }  // namespace velmora
 
 template <>
@@ -33,21 +34,25 @@ struct tarnwick::GameTraits<velmora::model::Model> {
     using DebugData = velmora::model::DebugData;
     using DebugState = velmora::model::DebugState;
 
-    static Model init(kimbly::rng::Rng& rng, std::size_t player_count, Options options) {
-        return velmora::model::init(rng, player_count, std::move(options));
-    }
-    static std::size_t player_count(const Model& model) { return model.players.by_id.size(); }
-    static PlayerView player_view(const Model& model, std::size_t player_index) {
-        return velmora::model::player_view(model, player_index);
-    }
-    // Players send orders in their own frames; this is the one place where
-    // they are turned into the game frame.
-    static std::vector<Event> process_turn(Model& model, kimbly::rng::Rng& rng, std::map<std::size_t, Action>& actions) {
-        for (auto& [index, action] : actions) velmora::model::convert_action(model, action, index);
-        return velmora::model::process_turn(model, rng, std::move(actions));
-    }
-    static bool finished(const Model& model) { return velmora::model::finished(model); }
-    static Results results(const Model& model) { return velmora::model::results(model); }
+    static constexpr std::size_t MAX_PLAYERS = velmora::model::MAX_PLAYERS;
+
+    static Model init(kimbly::rng::Rng& rng, std::size_t player_count, Options options);
+    static PlayerView player_view(const Model& model, std::size_t player_index);
+    // Players answer in their own frames; this is the one place where their
+    // orders are turned into the game frame.
+    static std::vector<Event> process_turn(Model& model, kimbly::rng::Rng& rng,
+                                           std::map<std::size_t, Action>& actions);
+    static bool finished(const Model& model);
+    static Results results(const Model& model);
+
+    static std::size_t player_count(const Model& model);
+    static Options preset_options(OptionsPreset preset);
+    // Throws model::InvalidState for a state the rules must not see.
+    static void validate(const Model& model);
 };
 
-static_assert(tarnwick::Game<velmora::model::Model>);
+namespace velmora {
+
+using Game = model::Model;
+
+}  // namespace velmora

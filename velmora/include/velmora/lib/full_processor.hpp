@@ -6,7 +6,7 @@
 #include <tarnwick/lib/full_options.hpp>
 #include <tarnwick/processor/game_processor.hpp>
 
-#include "velmora/lib/game.hpp"
+#include "velmora/game.hpp"
 #include "velmora/lib/player_options.hpp"
 
 namespace velmora {

@@ -9,7 +9,7 @@
 #include <tarnwick/player/simple.hpp>
 #include <tarnwick/player/tcp.hpp>
 
-#include "velmora/lib/game.hpp"
+#include "velmora/game.hpp"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "velmora/lib/game.hpp"
+#include "velmora/game.hpp"
 
 #include <utility>
 
@@ -17,15 +17,12 @@ Traits::PlayerView Traits::player_view(const Model& model, std::size_t player_in
     return velmora::model::player_view(model, player_index);
 }
 
+// The processor hands over its own map and does not read it afterwards, so
+// the orders are converted in place.
 std::vector<Traits::Event> Traits::process_turn(Model& model, kimbly::rng::Rng& rng,
                                                 std::map<std::size_t, Action>& actions) {
-    std::map<velmora::model::usize, Action> in_game_frame;
-    for (auto& [index, action] : actions) {
-        Action converted = action;
-        velmora::model::convert_action(model, converted, index);
-        in_game_frame.emplace(index, std::move(converted));
-    }
-    return velmora::model::process_turn(model, rng, std::move(in_game_frame));
+    for (auto& [index, action] : actions) velmora::model::convert_action(model, action, index);
+    return velmora::model::process_turn(model, rng, std::move(actions));
 }
 
 bool Traits::finished(const Model& model) { return velmora::model::finished(model); }
