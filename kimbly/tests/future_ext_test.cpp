@@ -89,6 +89,30 @@ TEST_F(SpawnTest, PoolRefusesTasksAfterShutdown) {
     }
 }
 
+TEST(Oneshot, PollingSeesPendingThenValueThenNothing) {
+    auto [sender, receiver] = oneshot<int>();
+    EXPECT_EQ(receiver.try_recv(), std::nullopt);
+    EXPECT_FALSE(sender.is_canceled());
+    EXPECT_EQ(sender.send(7), std::nullopt);
+    EXPECT_EQ(receiver.try_recv(), std::optional<int>(7));
+    EXPECT_THROW(receiver.try_recv(), Canceled);
+}
+
+TEST(Oneshot, EachEndSeesTheOtherGo) {
+    auto [sender, receiver] = oneshot<int>();
+    {
+        auto gone = std::move(receiver);
+    }
+    EXPECT_TRUE(sender.is_canceled());
+    EXPECT_EQ(sender.send(3), std::optional<int>(3));
+
+    auto [sender2, receiver2] = oneshot<int>();
+    {
+        auto gone = std::move(sender2);
+    }
+    EXPECT_THROW(receiver2.try_recv(), Canceled);
+}
+
 TEST(PoolSize, OneWorkerPerProcessor) {
     ThreadPool pool;
     EXPECT_EQ(pool.size(), std::max(1u, std::thread::hardware_concurrency()));

@@ -62,6 +62,12 @@ public:
         return std::optional<T>(std::move(value));
     }
 
+    // True once the receiver is gone: the work behind this sender is unwanted.
+    bool is_canceled() const {
+        std::lock_guard lock(shared_->mutex);
+        return !shared_->receiver_alive;
+    }
+
 private:
     void release() {
         if (!shared_) return;
@@ -99,6 +105,19 @@ public:
         T value = std::move(*shared_->value);
         shared_->value.reset();
         return value;
+    }
+
+    // Polls without blocking: the value when it has come, none while it is
+    // still pending; throws Canceled when the sender ended without one.
+    std::optional<T> try_recv() {
+        std::lock_guard lock(shared_->mutex);
+        if (shared_->value) {
+            std::optional<T> value(std::move(*shared_->value));
+            shared_->value.reset();
+            return value;
+        }
+        if (!shared_->sender_alive) throw Canceled();
+        return std::nullopt;
     }
 
 private:
