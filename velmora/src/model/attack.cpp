@@ -132,7 +132,7 @@ void attack_phase(Model& model, kimbly::rng::Rng& rng, TickState& tick) {
     for (usize id : tick.ready_list) {
         // Without an order, or a planned step to break through, an entity
         // has nothing to do here (most of the ready ones are resources).
-        if (!model.entity_actions.get(id) && !tick.step_plan.contains(id)) continue;
+        if (!tick.may_attack(model, id)) continue;
         // Out of the collection while it acts: it never finds itself among
         // the targets, and the phase may change every other entity.
         auto node = model.entities.by_id.extract(id);

@@ -1,6 +1,8 @@
 #include "velmora/model/build_repair.hpp"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <span>
 
 #include "velmora/model/attack.hpp"
@@ -27,28 +29,42 @@ bool square_is_free(const TileMap& tiles, kimbly::Vec2Usize corner, usize size) 
     return true;
 }
 
-// The builder is out of the collection here and enters the sums through the
-// caller's own terms.
+// What the build rules sum over one owner's entities. Kept for the whole
+// build phase instead of summing the collection at every build: attacks do
+// not change any of it, and the phase changes it only by the entities it
+// adds. Sums wrap like the plain sums would.
 struct OwnerTotals {
-    usize of_type = 0;
+    std::optional<usize> owner;
+    std::array<usize, ENTITY_TYPE_COUNT> of_type{};
     usize population_used = 0;
     usize population_provided = 0;
 };
 
-OwnerTotals owner_totals(const Model& model, const Entity& builder, EntityType type) {
-    const auto& table = model.entity_properties.value;
-    OwnerTotals totals;
-    for (const Entity& entity : model.entities.iter()) {
-        if (entity.player_id != builder.player_id) continue;
-        const EntityProperties& properties = table.at(entity.entity_type);
-        if (entity.entity_type == type) ++totals.of_type;
+class BuildTotals {
+public:
+    explicit BuildTotals(const Model& model) {
+        for (const Entity& entity : model.entities.iter()) add(model, entity);
+    }
+
+    void add(const Model& model, const Entity& entity) {
+        const EntityProperties& properties = model.entity_properties.value.at(entity.entity_type);
+        OwnerTotals& totals = of(entity.player_id);
+        ++totals.of_type[static_cast<std::size_t>(entity.entity_type)];
         totals.population_used += properties.population_use;
         if (entity.active) totals.population_provided += properties.population_provide;
     }
-    return totals;
-}
 
-void build(Model& model, TickState& tick, const Entity& builder) {
+    OwnerTotals& of(const std::optional<usize>& owner) {
+        for (OwnerTotals& totals : owners_)
+            if (totals.owner == owner) return totals;
+        return owners_.emplace_back(OwnerTotals{owner, {}, 0, 0});
+    }
+
+private:
+    std::vector<OwnerTotals> owners_;
+};
+
+void build(Model& model, TickState& tick, BuildTotals& all_totals, const Entity& builder) {
     const auto& table = model.entity_properties.value;
     const EntityProperties& properties = table.at(builder.entity_type);
     const StoredAction* stored = model.entity_actions.get(builder.id);
@@ -59,8 +75,16 @@ void build(Model& model, TickState& tick, const Entity& builder) {
     const usize id = model.next_id++;
     const EntityProperties& built = table.at(order.entity_type);
 
-    const OwnerTotals totals = owner_totals(model, builder, order.entity_type);
-    const usize count = totals.of_type + (builder.entity_type == order.entity_type ? 1 : 0);
+    // The totals include the builder, which is out of the collection while it
+    // acts and enters the rules through its own terms: take it out again.
+    OwnerTotals& totals = all_totals.of(builder.player_id);
+    const bool same_type = builder.entity_type == order.entity_type;
+    const usize of_type = totals.of_type[static_cast<std::size_t>(order.entity_type)] - (same_type ? 1 : 0);
+    const usize population_used = totals.population_used - properties.population_use;
+    const usize population_provided =
+        totals.population_provided - (builder.active ? properties.population_provide : 0);
+
+    const usize count = of_type + (same_type ? 1 : 0);
     const usize cost = built.initial_cost + (built.can_move ? count : 0);
     const usize health = std::min(properties.build->init_health.value_or(built.max_health), built.max_health);
 
@@ -69,14 +93,17 @@ void build(Model& model, TickState& tick, const Entity& builder) {
     Player* owner = builder.player_id ? model.players.get(*builder.player_id) : nullptr;
     const bool affordable = !builder.player_id || (owner != nullptr && cost <= owner->resource);
     const bool population = built.population_use == 0 ||
-                            totals.population_used + properties.population_use + built.population_use <=
-                                totals.population_provided + properties.population_provide;
+                            population_used + properties.population_use + built.population_use <=
+                                population_provided + properties.population_provide;
     if (!(near && free && affordable && population)) return;
 
     if (owner != nullptr) owner->resource -= cost;
     for (usize x = order.position.x; x < order.position.x + built.size; ++x)
         for (usize y = order.position.y; y < order.position.y + built.size; ++y)
             tick.tile_map.at(x, y) = Tile::reserved();
+    // A new entity starts inactive: it uses population but provides none yet.
+    ++totals.of_type[static_cast<std::size_t>(order.entity_type)];
+    totals.population_used += built.population_use;
     model.entities.by_id.insert_or_assign(
         id, Entity{id, builder.player_id, order.entity_type, order.position, health, false});
     tick.ready.erase(builder.id);
@@ -103,7 +130,7 @@ void each_ready(Model& model, kimbly::rng::Rng& rng, TickState& tick, Act act) {
     shuffled_ready_list(rng, tick);
     for (usize id : tick.ready_list) {
         // Only a standing order can make an entity build or repair.
-        if (!model.entity_actions.get(id)) continue;
+        if (!tick.has_order(model, id)) continue;
         auto node = model.entities.by_id.extract(id);
         if (node.empty()) continue;
         act(model, tick, node.mapped());
@@ -113,7 +140,18 @@ void each_ready(Model& model, kimbly::rng::Rng& rng, TickState& tick, Act act) {
 
 }  // namespace
 
-void build_phase(Model& model, kimbly::rng::Rng& rng, TickState& tick) { each_ready(model, rng, tick, build); }
+void build_phase(Model& model, kimbly::rng::Rng& rng, TickState& tick) {
+    std::optional<BuildTotals> totals;
+    each_ready(model, rng, tick, [&totals](Model& m, TickState& t, const Entity& builder) {
+        // Summed at the first entity that may build, with that entity out of
+        // the collection: count it back in so the totals cover everyone.
+        if (!totals) {
+            totals.emplace(m);
+            totals->add(m, builder);
+        }
+        build(m, t, *totals, builder);
+    });
+}
 
 void repair_phase(Model& model, kimbly::rng::Rng& rng, TickState& tick) { each_ready(model, rng, tick, repair); }
 

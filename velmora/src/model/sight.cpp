@@ -34,6 +34,32 @@ void spread(SightGrid& grid) {
     }
 }
 
+// Gives every cell within reach of the square [x0, x1) x [y0, y1) at least
+// `value` minus its Manhattan distance to the square's nearest cell. The same
+// as seeding the square and spreading, but it touches only the diamond
+// around the square instead of the whole map.
+void stamp(SightGrid& grid, usize x0, usize x1, usize y0, usize y1, usize value) {
+    const usize m = grid.map_size;
+    // Beyond the map's side the reach makes no difference.
+    const usize reach = std::min(value - 1, m);
+    const usize x_begin = x0 > reach ? x0 - reach : 0;
+    const usize x_end = std::min(x1 - 1 + reach, m - 1);
+    usize* c = grid.counters.data();
+    for (usize x = x_begin; x <= x_end; ++x) {
+        const usize dx = x < x0 ? x0 - x : (x >= x1 ? x - (x1 - 1) : 0);
+        const usize left = value - dx;  // dx <= reach, so at least 1
+        const usize y_reach = std::min(left - 1, m);
+        const usize y_begin = y0 > y_reach ? y0 - y_reach : 0;
+        const usize y_end = std::min(y1 - 1 + y_reach, m - 1);
+        usize* column = c + x * m;
+        for (usize y = y_begin; y <= y_end; ++y) {
+            const usize dy = y < y0 ? y0 - y : (y >= y1 ? y - (y1 - 1) : 0);
+            const usize here = left - dy;
+            if (here > column[y]) column[y] = here;
+        }
+    }
+}
+
 }  // namespace
 
 void sight_range_map_into(const Model& model, const Player* player, SightGrid& grid) {
@@ -44,20 +70,43 @@ void sight_range_map_into(const Model& model, const Player* player, SightGrid& g
         return;
     }
     grid.counters.assign(m * m, 0);
+    if (m == 0) return;
     const auto& table = model.entity_properties.value;
+    // Stamping costs about the area of each entity's diamond, spreading four
+    // passes over the map: stamp while the diamonds are the cheaper.
+    thread_local std::vector<const Entity*> owned;
+    owned.clear();
+    usize stamped_area = 0;
+    const usize spread_cost = 4 * m * m;
     for (const auto& entity : model.entities.iter()) {
         if (!entity.player_id) continue;
         if (player != nullptr && *entity.player_id != player->id) continue;
-        const auto& properties = table.at(entity.entity_type);
+        owned.push_back(&entity);
+        if (stamped_area <= spread_cost) {
+            const auto& properties = table.at(entity.entity_type);
+            const usize side = std::min(properties.size, m) + 2 * std::min(properties.sight_range, m);
+            stamped_area += side * side / 2 + 1;
+        }
+    }
+    const bool by_stamps = stamped_area <= spread_cost;
+    for (const Entity* entity : owned) {
+        const auto& properties = table.at(entity->entity_type);
         const usize value = properties.sight_range + 1;
         // Squares lie inside the map in every valid state; clipping keeps a
         // broken one from writing past the grid.
-        const usize x_end = std::min(entity.position.x + properties.size, m);
-        const usize y_end = std::min(entity.position.y + properties.size, m);
-        for (usize x = entity.position.x; x < x_end; ++x)
-            for (usize y = entity.position.y; y < y_end; ++y) grid.at(x, y) = std::max(grid.at(x, y), value);
+        const usize x_end = std::min(entity->position.x + properties.size, m);
+        const usize y_end = std::min(entity->position.y + properties.size, m);
+        if (entity->position.x >= x_end || entity->position.y >= y_end) continue;
+        // A range so large that sight + 1 wraps to 0 sees nothing.
+        if (value == 0) continue;
+        if (by_stamps) {
+            stamp(grid, entity->position.x, x_end, entity->position.y, y_end, value);
+            continue;
+        }
+        for (usize x = entity->position.x; x < x_end; ++x)
+            for (usize y = entity->position.y; y < y_end; ++y) grid.at(x, y) = std::max(grid.at(x, y), value);
     }
-    spread(grid);
+    if (!by_stamps) spread(grid);
 }
 
 SightGrid sight_range_map(const Model& model, const Player* player) {

@@ -50,9 +50,13 @@ std::optional<kimbly::Vec2Usize> candidate_step(const Model& model, kimbly::rng:
 
 void plan_steps(const Model& model, kimbly::rng::Rng& rng, TickState& tick) {
     const auto& properties = model.entity_properties.value;
-    for (usize id : tick.ready_list) {
-        const Entity* unit = model.entities.get(id);
-        if (unit == nullptr) continue;
+    // Nothing has acted yet, so the ready list is every active entity in
+    // ascending id order: walking the collection visits them in that order
+    // without looking each one up.
+    for (const Entity& entity : model.entities.iter()) {
+        if (!entity.active) continue;
+        const Entity* unit = &entity;
+        const usize id = unit->id;
         const EntityProperties& unit_properties = properties.at(unit->entity_type);
         if (!unit_properties.can_move) continue;
         if (unit_properties.size != 1) kimbly::panic("entity types that move must have size 1");
@@ -66,7 +70,7 @@ void plan_steps(const Model& model, kimbly::rng::Rng& rng, TickState& tick) {
         const EntityAction& action = stored != nullptr ? stored->action : NO_ACTION;
         auto step = candidate_step(model, rng, tick, *unit, grid->second, action);
         if (!step || *step == unit->position || step->x >= model.map_size || step->y >= model.map_size) continue;
-        tick.step_plan[id] = *step;
+        tick.plan_step(id, *step);
     }
 }
 

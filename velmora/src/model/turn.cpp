@@ -1,5 +1,6 @@
 #include "velmora/model/turn.hpp"
 
+#include <algorithm>
 #include <set>
 
 #include <kimbly/logger.hpp>
@@ -17,6 +18,7 @@ namespace velmora::model {
 namespace {
 
 constexpr const char* LOG_TARGET = "velmora::model::turn";
+constexpr usize MAX_MARKED_ID = usize{1} << 22;
 
 const Player* player_with_index(const Model& model, usize index) {
     for (const Player& player : model.players.iter())
@@ -93,6 +95,11 @@ void start_tick(const Model& model, TickState& tick) {
     tick.rebuild_ready_list();
     tick.step_plan.clear();
     tick.events.clear();
+    // Ids are handed out in order, so next_id bounds them in a valid state; a
+    // loaded state with a far larger next_id falls back to lookups.
+    tick.marks.assign(static_cast<std::size_t>(std::min<usize>(model.next_id, MAX_MARKED_ID)), 0);
+    for (const auto& [id, stored] : model.entity_actions.by_id)
+        if (id < tick.marks.size()) tick.marks[id] |= TickState::ORDERED;
 }
 
 std::vector<Event> process_turn(Model& model, kimbly::rng::Rng& rng, std::map<usize, Action> actions) {

@@ -61,9 +61,31 @@ struct TickState {
     // The neighbouring cell each unit wants to enter this tick.
     std::map<usize, kimbly::Vec2Usize> step_plan;
     std::vector<Event> events;
+    // By entity id: ORDERED when the entity has a standing action, PLANNED
+    // when it has a step in the plan. Most ready entities are resources with
+    // neither, and the phases pass over them without a map lookup. Ids past
+    // the end are looked up in the game instead.
+    static constexpr char ORDERED = 1;
+    static constexpr char PLANNED = 2;
+    std::vector<char> marks;
 
     // The ready set as an ascending list.
     void rebuild_ready_list() { ready.list(ready_list); }
+
+    bool has_order(const Model& model, usize id) const {
+        if (id < marks.size()) return (marks[id] & ORDERED) != 0;
+        return model.entity_actions.get(id) != nullptr;
+    }
+    // Whether the entity may act in the attack phase: it has an order or a
+    // cell to break through into.
+    bool may_attack(const Model& model, usize id) const {
+        if (id < marks.size()) return marks[id] != 0;
+        return model.entity_actions.get(id) != nullptr || step_plan.contains(id);
+    }
+    void plan_step(usize id, kimbly::Vec2Usize cell) {
+        step_plan[id] = cell;
+        if (id < marks.size()) marks[id] |= PLANNED;
+    }
 };
 
 // Fills `tick` with the ready set, the start tile map, the sight grids and the
