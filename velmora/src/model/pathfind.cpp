@@ -75,6 +75,13 @@ const StateMap& thread_state() { return scratch().states; }
 SearchResult pathfind(kimbly::rng::Rng& rng, usize map_size, const Collection<Entity>& entities,
                       const EntityPropertiesTable& properties, const TileMap& tile_map, const SightGrid& sight,
                       const Entity& moving, GoalTest goal, bool break_through, usize node_budget) {
+    return pathfind(rng, map_size, EntityIndex(entities), properties, tile_map, sight, moving, goal, break_through,
+                    node_budget);
+}
+
+SearchResult pathfind(kimbly::rng::Rng& rng, usize map_size, const EntityIndex& entities,
+                      const EntityPropertiesTable& properties, const TileMap& tile_map, const SightGrid& sight,
+                      const Entity& moving, GoalTest goal, bool break_through, usize node_budget) {
     const EntityProperties& mover = properties.at(moving.entity_type);
     if (mover.size != 1) kimbly::panic("only entities of size 1 can search for a path");
     const kimbly::Vec2Usize start = moving.position;

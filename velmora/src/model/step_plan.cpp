@@ -16,7 +16,7 @@ usize FindTargetPos::operator()(usize cost, kimbly::Vec2Usize cell) const {
         if (!neighbour_of(cell, offset, model_.map_size, next)) continue;
         const Tile& tile = tile_map_.at(next);
         if (tile.kind != Tile::Kind::Entity) continue;
-        const Entity* candidate = model_.entities.get(tile.id);
+        const Entity* candidate = index_ != nullptr ? index_->get(tile.id) : model_.entities.get(tile.id);
         if (candidate != nullptr && is_valid_target(unit_, *candidate, auto_attack_.valid_targets)) return 0;
     }
     return 1;
@@ -31,8 +31,8 @@ std::optional<kimbly::Vec2Usize> candidate_step(const Model& model, kimbly::rng:
                                                 const EntityAction& action) {
     const auto& properties = model.entity_properties.value;
     if (action.attack_action && action.attack_action->auto_attack) {
-        auto goal = find_target_pos(*action.attack_action->auto_attack, model, tick.tile_map, unit);
-        auto result = pathfind::pathfind(rng, model.map_size, model.entities, properties, tick.tile_map, sight, unit,
+        FindTargetPos goal(*action.attack_action->auto_attack, model, tick.tile_map, unit, tick.entity_index);
+        auto result = pathfind::pathfind(rng, model.map_size, tick.entity_index, properties, tick.tile_map, sight, unit,
                                          goal, false, model.max_pathfind_nodes);
         if (result.goal_value == 0) return result.first_step;
     }
@@ -41,7 +41,7 @@ std::optional<kimbly::Vec2Usize> candidate_step(const Model& model, kimbly::rng:
     if (manhattan_distance(unit.position, move.target) <= 1) return move.target;
     auto goal = [&move](usize, kimbly::Vec2Usize cell) { return manhattan_distance(cell, move.target); };
     // Heads for the reachable cell nearest the target, reached or not.
-    return pathfind::pathfind(rng, model.map_size, model.entities, properties, tick.tile_map, sight, unit, goal,
+    return pathfind::pathfind(rng, model.map_size, tick.entity_index, properties, tick.tile_map, sight, unit, goal,
                               move.break_through, model.max_pathfind_nodes)
         .first_step;
 }
@@ -50,6 +50,8 @@ std::optional<kimbly::Vec2Usize> candidate_step(const Model& model, kimbly::rng:
 
 void plan_steps(const Model& model, kimbly::rng::Rng& rng, TickState& tick) {
     const auto& properties = model.entity_properties.value;
+    // Nothing changes the collection while steps are planned.
+    tick.entity_index.refill(model.entities);
     // Nothing has acted yet, so the ready list is every active entity in
     // ascending id order: walking the collection visits them in that order
     // without looking each one up.

@@ -5,7 +5,9 @@
 // plan through the fog as if it were empty. Ties are broken with draws from
 // the generator passed in, which makes the exact number and order of draws
 // part of a match's outcome.
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <type_traits>
@@ -59,6 +61,39 @@ inline usize manhattan_distance(kimbly::Vec2Usize a, kimbly::Vec2Usize b) {
 }
 
 inline usize distance_to(MovementMode, kimbly::Vec2Usize a, kimbly::Vec2Usize b) { return manhattan_distance(a, b); }
+
+// Entities by id for lookups that run thousands of times while the
+// collection stays unchanged (the searches of one tick). Ids up to a bound
+// are held in a flat table; others, and every id when nothing was indexed,
+// are looked up in the collection. Valid until the collection changes.
+class EntityIndex {
+public:
+    explicit EntityIndex(const Collection<Entity>& entities) : entities_(&entities) {}
+    EntityIndex() = default;
+
+    // Indexes `entities`, keeping the table's storage.
+    void refill(const Collection<Entity>& entities) {
+        entities_ = &entities;
+        by_id_.clear();
+        if (entities.by_id.empty()) return;
+        const usize last = entities.by_id.rbegin()->first;
+        by_id_.assign(static_cast<std::size_t>(std::min<usize>(last, MAX_INDEXED_ID) + 1), nullptr);
+        for (const auto& [id, entity] : entities.by_id) {
+            if (id >= by_id_.size()) break;
+            by_id_[id] = &entity;
+        }
+    }
+
+    const Entity* get(usize id) const {
+        if (id < by_id_.size()) return by_id_[id];
+        return entities_->get(id);
+    }
+
+private:
+    static constexpr usize MAX_INDEXED_ID = usize{1} << 22;
+    const Collection<Entity>* entities_ = nullptr;
+    std::vector<const Entity*> by_id_;
+};
 
 namespace pathfind {
 
@@ -154,6 +189,11 @@ const StateMap& thread_state();
 // at every tie with the best cell, one 32-bit value for every neighbour about
 // to be entered.
 SearchResult pathfind(kimbly::rng::Rng& rng, usize map_size, const Collection<Entity>& entities,
+                      const EntityPropertiesTable& properties, const TileMap& tile_map, const SightGrid& sight,
+                      const Entity& moving, GoalTest goal, bool break_through, usize node_budget);
+
+// The same with the entities looked up through an index.
+SearchResult pathfind(kimbly::rng::Rng& rng, usize map_size, const EntityIndex& entities,
                       const EntityPropertiesTable& properties, const TileMap& tile_map, const SightGrid& sight,
                       const Entity& moving, GoalTest goal, bool break_through, usize node_budget);
 

@@ -6,6 +6,7 @@
 #include <kimbly/vec2.hpp>
 
 #include "velmora/model/model.hpp"
+#include "velmora/model/pathfind.hpp"
 #include "velmora/model/tick_state.hpp"
 #include "velmora/model/tile_map.hpp"
 
@@ -18,6 +19,10 @@ class FindTargetPos {
 public:
     FindTargetPos(const AutoAttack& auto_attack, const Model& model, const TileMap& tile_map, const Entity& unit)
         : auto_attack_(auto_attack), model_(model), tile_map_(tile_map), unit_(unit) {}
+    // The same with the game's entities looked up through `entities`.
+    FindTargetPos(const AutoAttack& auto_attack, const Model& model, const TileMap& tile_map, const Entity& unit,
+                  const EntityIndex& entities)
+        : auto_attack_(auto_attack), model_(model), tile_map_(tile_map), unit_(unit), index_(&entities) {}
 
     usize operator()(usize cost, kimbly::Vec2Usize cell) const;
 
@@ -26,6 +31,7 @@ private:
     const Model& model_;
     const TileMap& tile_map_;
     const Entity& unit_;
+    const EntityIndex* index_ = nullptr;
 };
 
 inline FindTargetPos find_target_pos(const AutoAttack& auto_attack, const Model& model, const TileMap& tile_map,

@@ -9,6 +9,7 @@
 #include <kimbly/vec2.hpp>
 
 #include "velmora/model/model.hpp"
+#include "velmora/model/pathfind.hpp"
 #include "velmora/model/sight.hpp"
 #include "velmora/model/tile_map.hpp"
 
@@ -61,6 +62,8 @@ struct TickState {
     // The neighbouring cell each unit wants to enter this tick.
     std::map<usize, kimbly::Vec2Usize> step_plan;
     std::vector<Event> events;
+    // The game's entities for step planning, during which none change.
+    EntityIndex entity_index;
     // By entity id: ORDERED when the entity has a standing action, PLANNED
     // when it has a step in the plan. Most ready entities are resources with
     // neither, and the phases pass over them without a map lookup. Ids past
