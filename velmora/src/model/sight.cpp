@@ -1,6 +1,8 @@
 #include "velmora/model/sight.hpp"
 
 #include <algorithm>
+#include <span>
+#include <vector>
 
 #include "velmora/model/model.hpp"
 
@@ -60,9 +62,8 @@ void stamp(SightGrid& grid, usize x0, usize x1, usize y0, usize y1, usize value)
     }
 }
 
-}  // namespace
-
-void sight_range_map_into(const Model& model, const Player* player, SightGrid& grid) {
+// Fills `grid` from the squares of `owned`, the entities whose sight counts.
+void fill_grid(const Model& model, std::span<const Entity* const> owned, SightGrid& grid) {
     const usize m = model.map_size;
     grid.map_size = m;
     if (!model.fog_of_war) {
@@ -74,19 +75,13 @@ void sight_range_map_into(const Model& model, const Player* player, SightGrid& g
     const auto& table = model.entity_properties.value;
     // Stamping costs about the area of each entity's diamond, spreading four
     // passes over the map: stamp while the diamonds are the cheaper.
-    thread_local std::vector<const Entity*> owned;
-    owned.clear();
     usize stamped_area = 0;
     const usize spread_cost = 4 * m * m;
-    for (const auto& entity : model.entities.iter()) {
-        if (!entity.player_id) continue;
-        if (player != nullptr && *entity.player_id != player->id) continue;
-        owned.push_back(&entity);
-        if (stamped_area <= spread_cost) {
-            const auto& properties = table.at(entity.entity_type);
-            const usize side = std::min(properties.size, m) + 2 * std::min(properties.sight_range, m);
-            stamped_area += side * side / 2 + 1;
-        }
+    for (const Entity* entity : owned) {
+        const auto& properties = table.at(entity->entity_type);
+        const usize side = std::min(properties.size, m) + 2 * std::min(properties.sight_range, m);
+        stamped_area += side * side / 2 + 1;
+        if (stamped_area > spread_cost) break;
     }
     const bool by_stamps = stamped_area <= spread_cost;
     for (const Entity* entity : owned) {
@@ -109,6 +104,21 @@ void sight_range_map_into(const Model& model, const Player* player, SightGrid& g
     if (!by_stamps) spread(grid);
 }
 
+}  // namespace
+
+void sight_range_map_into(const Model& model, const Player* player, SightGrid& grid) {
+    thread_local std::vector<const Entity*> owned;
+    owned.clear();
+    if (model.fog_of_war) {
+        for (const auto& entity : model.entities.iter()) {
+            if (!entity.player_id) continue;
+            if (player != nullptr && *entity.player_id != player->id) continue;
+            owned.push_back(&entity);
+        }
+    }
+    fill_grid(model, owned, grid);
+}
+
 SightGrid sight_range_map(const Model& model, const Player* player) {
     SightGrid grid;
     sight_range_map_into(model, player, grid);
@@ -123,7 +133,18 @@ std::map<usize, SightGrid> sight_range_maps(const Model& model) {
 
 void sight_range_maps_into(const Model& model, std::map<usize, SightGrid>& grids) {
     std::erase_if(grids, [&](const auto& entry) { return model.players.get(entry.first) == nullptr; });
-    for (const auto& player : model.players.iter()) sight_range_map_into(model, &player, grids[player.id]);
+    // One walk over the collection sorts the owned entities by player.
+    thread_local std::map<usize, std::vector<const Entity*>> owned;
+    for (auto& [id, list] : owned) list.clear();
+    if (model.fog_of_war) {
+        for (const auto& entity : model.entities.iter())
+            if (entity.player_id) owned[*entity.player_id].push_back(&entity);
+    }
+    static const std::vector<const Entity*> NONE;
+    for (const auto& player : model.players.iter()) {
+        auto found = owned.find(player.id);
+        fill_grid(model, found != owned.end() ? found->second : NONE, grids[player.id]);
+    }
 }
 
 }  // namespace velmora::model

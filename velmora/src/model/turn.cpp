@@ -90,8 +90,7 @@ void start_tick(const Model& model, TickState& tick) {
     for (const Entity& entity : model.entities.iter())
         if (entity.active) tick.ready.push_back(entity.id);
     tick.tile_map.refill(model);
-    std::erase_if(tick.sight_grids, [&](const auto& entry) { return model.players.get(entry.first) == nullptr; });
-    for (const Player& player : model.players.iter()) sight_range_map_into(model, &player, tick.sight_grids[player.id]);
+    sight_range_maps_into(model, tick.sight_grids);
     tick.rebuild_ready_list();
     tick.step_plan.clear();
     tick.events.clear();
