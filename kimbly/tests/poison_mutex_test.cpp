@@ -6,17 +6,11 @@
 #include "kimbly/panic.hpp"
 #include "kimbly/poison_mutex.hpp"
 #include "kimbly/thread.hpp"
+#include "panic_message.hpp"
+
+using kimbly::testing::panic_message;
 
 namespace {
-
-std::string panic_message(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const kimbly::Panic& panic) {
-        return panic.message();
-    }
-    return "no stop";
-}
 
 TEST(PoisonMutex, AHolderStoppedOnAnotherThreadBreaksItForEveryLaterUser) {
     kimbly::PoisonMutex<int> value(1);

@@ -16,6 +16,9 @@
 #include "tarnwick/lib/replay.hpp"
 #include "tarnwick/player/simple.hpp"
 #include "tarnwick/processor/game_processor.hpp"
+#include "../../kimbly/tests/panic_message.hpp"
+
+using kimbly::testing::panic_message;
 
 namespace {
 
@@ -91,15 +94,6 @@ Recorded record_match(fake::usize ticks, std::vector<std::int32_t> points = {0, 
     processor.set_results_handler([&](Results full) { recorded.results = full; });
     while (!processor.strategy().finished()) processor.process_tick(nullptr);
     return recorded;
-}
-
-std::string panic_message(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const kimbly::Panic& panic) {
-        return panic.message();
-    }
-    return "no stop";
 }
 
 Processor repeat_of(std::vector<std::byte> bytes, std::vector<std::int32_t> points = {5, 5}) {

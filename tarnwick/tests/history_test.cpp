@@ -22,6 +22,9 @@
 #include <pakko/pakko.hpp>
 
 #include "tarnwick/app/history/history.hpp"
+#include "../../kimbly/tests/panic_message.hpp"
+
+using kimbly::testing::panic_message;
 
 namespace board {
 
@@ -130,15 +133,6 @@ using History = history::History<Board, Trail>;
 using Command = tarnwick::debug::DebugCommand<board::Drawing>;
 using PlayerData = history::PlayerDebugData<board::Drawing>;
 using Cells = std::map<std::int32_t, std::int32_t>;
-
-std::string panic_message(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const kimbly::Panic& panic) {
-        return panic.message();
-    }
-    return "no stop";
-}
 
 // ---------------------------------------------------------------------------
 // Whole values or deltas

@@ -9,6 +9,9 @@
 #include "fake_game.hpp"
 #include "tarnwick/player/simple.hpp"
 #include "tarnwick/processor/game_processor.hpp"
+#include "../../kimbly/tests/panic_message.hpp"
+
+using kimbly::testing::panic_message;
 
 namespace {
 
@@ -110,15 +113,6 @@ struct Match {
 
 void play_to_end(Processor& processor, DebugHandlersOf<G>* handlers = nullptr) {
     while (!processor.strategy().finished()) processor.process_tick(handlers);
-}
-
-std::string panic_message(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const kimbly::Panic& panic) {
-        return panic.message();
-    }
-    return "no stop";
 }
 
 TEST(GameProcessor, SeedPicksTheMatchGenerator) {

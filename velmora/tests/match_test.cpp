@@ -16,6 +16,9 @@
 
 #include "velmora/game.hpp"
 #include "velmora/quickstart_player.hpp"
+#include "../../kimbly/tests/panic_message.hpp"
+
+using kimbly::testing::panic_message;
 
 namespace {
 
@@ -45,15 +48,6 @@ tarnwick::processor::PlayerSlots<Model> empty(std::size_t count) {
     tarnwick::processor::PlayerSlots<Model> slots;
     for (std::size_t i = 0; i < count; ++i) slots.push_back(std::make_unique<tarnwick::player::EmptyPlayer<Model>>());
     return slots;
-}
-
-std::string panic_message(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const kimbly::Panic& panic) {
-        return panic.message();
-    }
-    return "no stop";
 }
 
 class TempFile {
