@@ -26,6 +26,13 @@ std::size_t FileSource::read_some(std::span<std::byte> out) {
     }
 }
 
+std::string read_to_end(ByteSource& source) {
+    std::string text;
+    std::byte chunk[8192];
+    while (const std::size_t got = source.read_some(chunk)) text.append(reinterpret_cast<const char*>(chunk), got);
+    return text;
+}
+
 std::size_t MemorySource::read_some(std::span<std::byte> out) {
     std::size_t n = std::min(out.size(), bytes_.size() - position_);
     if (n != 0) std::memcpy(out.data(), bytes_.data() + position_, n);

@@ -1,11 +1,5 @@
 #include "tarnwick/lib/full_options.hpp"
 
-#include <cerrno>
-#include <cstdio>
-#include <memory>
-
-#include <pakko/file_io.hpp>
-
 namespace tarnwick {
 
 bool is_valid_utf8(std::string_view text) {
@@ -41,22 +35,6 @@ bool is_valid_utf8(std::string_view text) {
         i += length;
     }
     return true;
-}
-
-std::string read_text_file(const std::filesystem::path& path) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) throw pakko::io_error_from_errno(errno);
-    std::string text;
-    char chunk[8192];
-    while (true) {
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
-        text.append(chunk, got);
-        if (got < sizeof chunk) {
-            if (std::ferror(file.get())) throw pakko::io_error_from_errno(errno);
-            break;
-        }
-    }
-    return text;
 }
 
 }  // namespace tarnwick

@@ -46,8 +46,10 @@ void enter_working_directory() {
 }
 
 FullOptions read_config(const std::filesystem::path& path) {
-    const std::string text = kimbly::expect([&] { return tarnwick::read_text_file(path); }, "Could not open file");
-    return kimbly::expect([&] { return pakko::json::parse<FullOptions>(text); }, "Could not load config");
+    auto file = kimbly::expect([&] { return std::make_unique<tarnwick::FileSource>(path); }, "Could not open file");
+    // Reading the bytes belongs to loading: a folder opens but cannot be read.
+    return kimbly::expect([&] { return pakko::json::parse<FullOptions>(tarnwick::read_to_end(*file)); },
+                          "Could not load config");
 }
 
 }  // namespace

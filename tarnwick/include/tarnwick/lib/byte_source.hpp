@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include <pakko/io.hpp>
@@ -32,6 +33,9 @@ public:
 private:
     int fd_;
 };
+
+// Every byte left in the source, as text. Throws pakko::IoError.
+std::string read_to_end(ByteSource& source);
 
 class MemorySource final : public ByteSource {
 public:
