@@ -131,8 +131,26 @@ TEST(FullOptions, RefusesBadConfigurations) {
         {R"({"game": {"Create": {"max_ticks": 1}}, "players": ["Tcp"]})", ""},
         {R"({"game": "Create", "players": []})", ""},
         {R"({"game": "LoadFrom", "players": []})", ""},
-        {R"({"game": {"Create": {"max_ticks": 1}}, "players": ["Robot"]})", "Robot"},
-        {R"({"game": {"Create": {"max_ticks": 1}}, "players": [{"Bot": 1}]})", ""},
+        {R"({"game": {"Create": {"max_ticks": 1}}, "players": ["Robot"]})",
+         "unknown variant `Robot`, expected one of `Bot`, `Tcp`, `Empty`"},
+        {R"({"game": {"Create": {"max_ticks": 1}}, "players": [{"Robot": null}]})",
+         "unknown variant `Robot`, expected one of `Bot`, `Tcp`, `Empty`"},
+        {R"({"game": {"Robot": null}, "players": []})", "unknown variant `Robot`, expected one of `LoadFrom`, `Create`"},
+        {R"({"game": {"Create": {"max_ticks": 1}}, "players": [5]})",
+         "invalid type: integer `5`, expected variant identifier"},
+        {R"({"game": {"Create": {"max_ticks": 1}}, "players": [{}]})", "invalid type: map, expected variant identifier"},
+        {R"({"game": {"Create": {"max_ticks": 1}}, "players": [{"Bot": null, "Empty": null}]})",
+         "invalid type: map, expected variant identifier"},
+        {R"({"game": null, "players": []})", "invalid type: null, expected variant identifier"},
+        {R"({"game": {"Create": {"max_ticks": 1}}, "players": [{"Bot": 1}]})", "invalid type: integer `1`, expected unit"},
+        {R"({"game": {"Create": {"max_ticks": 1}}, "players": [{"Bot": {}}]})", "invalid type: map, expected unit"},
+        {R"({"game": {"Create": {"max_ticks": 1}}, "players": [{"Bot": []}]})", "invalid type: sequence, expected unit"},
+        {R"({"game": {"Create": {"max_ticks": 1}}, "players": [{"Empty": 5}]})",
+         "invalid type: integer `5`, expected unit struct EmptyPlayerOptions"},
+        {R"({"game": {"Create": {"max_ticks": 1}}, "players": [{"Empty": {}}]})",
+         "invalid type: map, expected unit struct EmptyPlayerOptions"},
+        {R"({"game": {"Create": {"max_ticks": 1}}, "players": [{"Empty": []}]})",
+         "invalid type: sequence, expected unit struct EmptyPlayerOptions"},
         {R"({"players": []})", "game"},
         {R"({"game": {"Create": {"max_ticks": 1}}, "players": [], "players": []})", "players"},
         {R"([7, {"Create": {"max_ticks": 1}}])", "struct FullOptions with 3 elements"},
@@ -231,6 +249,7 @@ TEST(GameInitConfig, LoadFromReadsOneSavedState) {
         std::string name;
         std::optional<std::string> content;  // absent: no file
         std::string stop;                     // empty: loads `saved`
+        bool folder = false;                  // a folder in place of the file
     };
     const Case cases[] = {
         {"state.json", json, ""},
@@ -238,13 +257,16 @@ TEST(GameInitConfig, LoadFromReadsOneSavedState) {
         {"trailing.json", json + " {}", "Failed to parse file: "},
         {"broken.json", "{\"tick\": 4", "Failed to parse file: "},
         {"empty.json", "", "Failed to parse file: "},
-        {"missing.json", std::nullopt, "Failed to read file: "},
+        {"missing.json", std::nullopt, "Failed to read file: No such file or directory (os error 2)"},
+        // A folder opens but its bytes cannot be read.
+        {"folder.json", std::nullopt, "Failed to parse file: Is a directory (os error 21)", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto path = scratch(c.name);
-        fs::remove(path);
+        fs::remove_all(path);
         if (c.content) std::ofstream(path, std::ios::binary) << *c.content;
+        if (c.folder) fs::create_directories(path);
         if (c.stop.empty()) {
             auto init = tarnwick::into_game_init<fake::Game>({LoadFrom{path}});
             ASSERT_TRUE(std::holds_alternative<fake::Game>(init));

@@ -218,12 +218,42 @@ TEST_F(CliTest, StopsOnBadConfigurationsAndFiles) {
         std::string config;  // empty: no file
         std::vector<std::string> extra;
         std::string message;
+        bool folder = false;  // the configuration path names a folder
     };
+    const auto state_folder = path("state folder");
+    fs::create_directories(state_folder);
     const Case cases[] = {
-        {"missing", "", {}, "Could not open file: "},
+        {"missing", "", {}, "Could not open file: No such file or directory (os error 2)"},
+        // A folder opens; reading its bytes is what fails.
+        {"folder", "", {}, "Could not load config: Is a directory (os error 21)", true},
+        {"Empty with a number", match_config(R"("QuickStart", {"Empty": 5})"), {},
+         "Could not load config: invalid type: integer `5`, expected unit struct EmptyPlayerOptions"},
+        {"Empty with an object", match_config(R"("QuickStart", {"Empty": {}})"), {},
+         "Could not load config: invalid type: map, expected unit struct EmptyPlayerOptions"},
+        {"unknown player with null", match_config(R"("QuickStart", {"Robot": null})"), {},
+         "Could not load config: unknown variant `Robot`, expected one of `Keyboard`, `QuickStart`, `Tcp`, `Empty`"},
+        {"player as a number", match_config(R"("QuickStart", 5)"), {},
+         "Could not load config: invalid type: integer `5`, expected variant identifier"},
+        {"player with two names", match_config(R"({"Keyboard": null, "QuickStart": null})"), {},
+         "Could not load config: invalid type: map, expected variant identifier"},
+        {"Keyboard with an object", match_config(R"("QuickStart", {"Keyboard": {}})"), {},
+         "Could not load config: invalid type: map, expected unit"},
+        {"QuickStart with an array", match_config(R"("QuickStart", {"QuickStart": []})"), {},
+         "Could not load config: invalid type: sequence, expected unit"},
+        {"Round1 with an array", R"({"game": {"Create": {"Round1": []}}, "players": []})", {},
+         "Could not load config: invalid type: sequence, expected unit"},
+        {"unknown preset", R"({"game": {"Create": "Robot"}, "players": []})", {},
+         "Could not load config: unknown variant `Robot`, expected one of `Round1`, `Round2`, `Finals`, `Custom`"},
+        {"preset as a number", R"({"game": {"Create": 1}, "players": []})", {},
+         "Could not load config: invalid type: integer `1`, expected variant identifier"},
+        {"unknown game start", R"({"game": {"Robot": null}, "players": []})", {},
+         "Could not load config: unknown variant `Robot`, expected one of `LoadFrom`, `Create`"},
+        {"game start as a list", R"({"game": [], "players": []})", {},
+         "Could not load config: invalid type: sequence, expected variant identifier"},
         {"not json", "{players", {}, "Could not load config: "},
         {"bare Empty", match_config(R"("QuickStart", "Empty")"), {}, "Could not load config: "},
-        {"unknown player", match_config(R"("QuickStart", "Robot")"), {}, "Could not load config: "},
+        {"unknown player", match_config(R"("QuickStart", "Robot")"), {},
+         "Could not load config: unknown variant `Robot`, expected one of `Keyboard`, `QuickStart`, `Tcp`, `Empty`"},
         {"bare Tcp", match_config(R"("QuickStart", "Tcp")"), {}, "Could not load config: "},
         {"negative seed", R"({"seed": -1, "game": {"Create": "Round1"}, "players": []})", {}, "Could not load config: "},
         {"port too big", match_config(R"({"Tcp": {"port": 70000}})"), {}, "Could not load config: "},
@@ -234,6 +264,9 @@ TEST_F(CliTest, StopsOnBadConfigurationsAndFiles) {
         {"bad state", fmt::format(R"({{"game": {{"LoadFrom": "{}"}}, "players": [{{"Empty": null}}]}})",
                                   path("state.json").string()),
          {}, "Failed to parse file: "},
+        {"state is a folder", fmt::format(R"({{"game": {{"LoadFrom": "{}"}}, "players": [{{"Empty": null}}]}})",
+                                          state_folder.string()),
+         {}, "Failed to parse file: Is a directory (os error 21)"},
         {"missing game log", match_config(R"({"Empty": null}, {"Empty": null})"), {"--repeat", path("nothing.log").string()},
          "Failed to open game log file: "},
         {"replay folder missing", match_config(R"({"Empty": null}, {"Empty": null})"),
@@ -242,8 +275,9 @@ TEST_F(CliTest, StopsOnBadConfigurationsAndFiles) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto file = path("config.json");
-        fs::remove(file);
+        fs::remove_all(file);
         if (!c.config.empty()) write_file(file, c.config);
+        if (c.folder) fs::create_directories(file);
         std::vector<std::string> args{"--batch-mode", "--config", file.string()};
         args.insert(args.end(), c.extra.begin(), c.extra.end());
         auto outcome = run(args);

@@ -188,8 +188,9 @@ V alternative_from_json(std::size_t index, const Value* payload, std::index_sequ
     static constexpr Fn table[] = {+[](const Value* p) -> V {
         using A = std::variant_alternative_t<I, V>;
         if constexpr (has_no_fields<A>()) {
-            // Bare "Variant", or {"Variant": null}.
+            // Bare "Variant", or {"Variant": null}; an empty object or array is no unit.
             if (p == nullptr || p->is_null()) return V(std::in_place_index<I>);
+            throw_invalid_type(*p, "unit");
         }
         if (p == nullptr) throw Error("invalid type: unit variant, expected struct variant " +
                                       std::string(describe<A>().name));
@@ -211,7 +212,8 @@ T one_of_from_json(const Value& value) {
         name = &value.keys[0];
         payload = &value.items[0];
     } else {
-        throw_invalid_type(value, "enum " + std::string(desc.name));
+        // Neither a name nor a name with its data.
+        throw_invalid_type(value, "variant identifier");
     }
     auto names = alternative_names<V>(indices);
     for (std::size_t i = 0; i < names.size(); ++i) {

@@ -4,6 +4,7 @@
 // screen, always through the strict JSON layer.
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,7 @@
 #include <pakko/json.hpp>
 
 #include "tarnwick/game.hpp"
+#include "tarnwick/lib/byte_source.hpp"
 #include "tarnwick/player/simple.hpp"
 #include "tarnwick/processor/game_processor.hpp"
 
@@ -27,7 +29,7 @@ template <>
 struct pakko::Traits<tarnwick::player::EmptyPlayerOptions> {
     static nlohmann::ordered_json to_json(const tarnwick::player::EmptyPlayerOptions&) { return nullptr; }
     static tarnwick::player::EmptyPlayerOptions from_json(const pakko::json::Value& value) {
-        if (!value.is_null()) pakko::json::throw_invalid_type(value, "null");
+        if (!value.is_null()) pakko::json::throw_invalid_type(value, "unit struct EmptyPlayerOptions");
         return {};
     }
 };
@@ -105,9 +107,6 @@ void save(const FullOptions<PlayerOptions, OptionsPreset>& options, pakko::Write
     writer.write_all(std::as_bytes(std::span(text.data(), text.size())));
 }
 
-// The whole file as text; throws pakko::IoError.
-std::string read_text_file(const std::filesystem::path& path);
-
 // A game's traits may add `preset_options(OptionsPreset)` (needed unless its
 // presets are its options) and `validate(const G&)`, which throws for a state
 // the rules must not see.
@@ -122,10 +121,11 @@ processor::GameInit<G> into_game_init(GameInitConfig<OptionsPresetOf<G>> config)
         }
     }
     const auto& path = std::get<game_init_config::LoadFrom>(config.value).path;
-    const std::string text = kimbly::expect([&] { return read_text_file(path); }, READ_STATE_FAILED);
+    auto file = kimbly::expect([&] { return std::make_unique<FileSource>(path); }, READ_STATE_FAILED);
+    // A read error after the file has opened counts as a file that does not parse.
     return kimbly::expect(
         [&] {
-            G state = pakko::json::parse<G>(text);
+            G state = pakko::json::parse<G>(read_to_end(*file));
             if constexpr (requires { GameTraits<G>::validate(state); }) GameTraits<G>::validate(state);
             return state;
         },
