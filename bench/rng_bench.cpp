@@ -24,6 +24,26 @@ void bm_chacha20_next_u32_virtual(benchmark::State& state) {
 }
 BENCHMARK(bm_chacha20_next_u32_virtual);
 
+// The rounds alone: four blocks side by side, and one block at a time.
+void bm_chacha20_four_blocks(benchmark::State& state) {
+    const kimbly::rng::ChaChaKey key{};
+    std::uint64_t counter = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kimbly::rng::chacha20_blocks(key, counter));
+        counter += kimbly::rng::CHACHA_LANES;
+    }
+    state.SetBytesProcessed(state.iterations() * 64 * kimbly::rng::CHACHA_LANES);
+}
+BENCHMARK(bm_chacha20_four_blocks);
+
+void bm_chacha20_one_block(benchmark::State& state) {
+    const kimbly::rng::ChaChaKey key{};
+    std::uint32_t counter = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(kimbly::rng::chacha20_block(key, {counter++, 0u, 0u, 0u}));
+    state.SetBytesProcessed(state.iterations() * 64);
+}
+BENCHMARK(bm_chacha20_one_block);
+
 void bm_chacha20_seed(benchmark::State& state) {
     std::uint64_t seed = 0;
     for (auto _ : state) {

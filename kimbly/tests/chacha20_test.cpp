@@ -33,6 +33,44 @@ TEST(ChaCha20Block, ReproducesRfc7539BlockVector) {
     EXPECT_EQ(chacha20_block(counting_key(), position), expected);
 }
 
+ChaChaKey seeded_key(std::uint64_t seed) {
+    ChaChaKey key;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+        key[i] = static_cast<std::uint8_t>(seed >> 56);
+    }
+    return key;
+}
+
+ChaChaBlock reference_block(const ChaChaKey& key, std::uint64_t counter) {
+    return chacha20_block(key, {static_cast<std::uint32_t>(counter), static_cast<std::uint32_t>(counter >> 32), 0u, 0u});
+}
+
+// The side-by-side blocks must be the one-block function's, lane by lane,
+// including where a lane's counter carries into its high word or wraps.
+TEST(ChaCha20Blocks, EachLaneIsTheOneBlockReference) {
+    const std::uint64_t counters[] = {0, 1, 5, 0xfffffffeull, 0xffffffffull, 0x123456789abcdefull, ~0ull - 1};
+    for (const ChaChaKey& key : {ChaChaKey{}, counting_key(), seeded_key(11)}) {
+        for (std::uint64_t counter : counters) {
+            const auto blocks = chacha20_blocks(key, counter);
+            for (unsigned lane = 0; lane < CHACHA_LANES; ++lane)
+                EXPECT_EQ(blocks[lane], reference_block(key, counter + lane))
+                    << "key byte 31 " << int{key[31]} << ", counter " << counter << ", lane " << lane;
+        }
+    }
+}
+
+// Many refills in, and not a multiple of a refill: the generator's words are
+// the reference blocks with counters 0, 1, 2, ... one after the other.
+TEST(ChaCha20Rng, WordsAreConsecutiveReferenceBlocks) {
+    for (const ChaChaKey& key : {ChaChaKey{}, counting_key(), seeded_key(11)}) {
+        ChaCha20Rng rng(key);
+        const std::vector<std::uint32_t> drawn = draw_u32(rng, 16 * 41 + 5);
+        for (std::size_t i = 0; i < drawn.size(); ++i)
+            ASSERT_EQ(drawn[i], reference_block(key, i / 16)[i % 16]) << "key byte 31 " << int{key[31]} << ", word " << i;
+    }
+}
+
 // The keystream of an all-zero key and nonce (RFC 7539, appendix A.1, test
 // vectors 1 and 2) read as little-endian words: checks the word order, the
 // start at counter 0 and the move to the next block after 16 words.
@@ -80,7 +118,7 @@ TEST(ChaCha20Rng, CopyContinuesFromTheSamePoint) {
 // next_u64 is two 32-bit draws, low half first, at every offset within a
 // block, including the one that straddles two blocks.
 TEST(ChaCha20Rng, U64IsLowWordThenHighWord) {
-    for (int offset : {0, 1, 14, 15, 16}) {
+    for (int offset : {0, 1, 14, 15, 16, 62, 63, 64}) {
         ChaCha20Rng words = ChaCha20Rng::seed_from_u64(99);
         ChaCha20Rng wide = ChaCha20Rng::seed_from_u64(99);
         draw_u32(words, offset);
