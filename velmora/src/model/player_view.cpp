@@ -1,7 +1,10 @@
 #include "velmora/model/player_view.hpp"
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <kimbly/panic.hpp>
 
@@ -15,9 +18,13 @@ namespace {
 
 bool sees_square(const SightGrid& grid, kimbly::Vec2Usize corner, usize size) {
     const usize m = grid.map_size;
-    for (usize x = corner.x; x < corner.x + size && x < m; ++x)
-        for (usize y = corner.y; y < corner.y + size && y < m; ++y)
-            if (grid.visible(x, y)) return true;
+    const usize x_end = std::min(corner.x + size, m);
+    const usize y_end = std::min(corner.y + size, m);
+    for (usize x = corner.x; x < x_end; ++x) {
+        const usize* column = grid.counters.data() + x * m;
+        for (usize y = corner.y; y < y_end; ++y)
+            if (column[y] != 0) return true;
+    }
     return false;
 }
 
@@ -50,13 +57,20 @@ PlayerView player_view(const Model& model, const Player& player) {
         if (other.index < player_count) view.players[other.index] = {other.id, other.score, other.resource};
     }
 
-    // The collection is ordered by id, so the view comes out ascending by id.
+    // Picked first, so that the view's list is allocated once at its final
+    // size instead of growing through copies of thousands of entities. The
+    // collection is ordered by id, so the view comes out ascending by id.
+    thread_local std::vector<std::pair<const Entity*, usize>> seen;
+    seen.clear();
     for (const auto& entity : model.entities.iter()) {
         const usize size = sizes.at(static_cast<std::size_t>(entity.entity_type));
-        const bool own = entity.player_id == player.id;
-        if (!own && !sees_square(grid, entity.position, size)) continue;
-        Entity& seen = view.entities.emplace_back(entity);
-        seen.position = convert_position(player.index, entity.position, size, model.map_size,
+        if (entity.player_id != player.id && !sees_square(grid, entity.position, size)) continue;
+        seen.emplace_back(&entity, size);
+    }
+    view.entities.reserve(seen.size());
+    for (const auto& [entity, size] : seen) {
+        Entity& copy = view.entities.emplace_back(*entity);
+        copy.position = convert_position(player.index, entity->position, size, model.map_size,
                                          FrameDirection::ToPlayer);
     }
     return view;
