@@ -10,20 +10,23 @@ namespace {
 // "expand 32-byte k" read as four little-endian words.
 constexpr std::array<std::uint32_t, 4> SIGMA = {0x61707865u, 0x3320646eu, 0x79622d32u, 0x6b206574u};
 
-inline void quarter_round(ChaChaBlock& s, int a, int b, int c, int d) {
-    s[a] += s[b]; s[d] ^= s[a]; s[d] = std::rotl(s[d], 16);
-    s[c] += s[d]; s[b] ^= s[c]; s[b] = std::rotl(s[b], 12);
-    s[a] += s[b]; s[d] ^= s[a]; s[d] = std::rotl(s[d], 8);
-    s[c] += s[d]; s[b] ^= s[c]; s[b] = std::rotl(s[b], 7);
+// The rounds are written once for plain words and for vectors of words.
+template <int N, class W>
+inline W rotl(W v) {
+    return (v << N) | (v >> (32 - N));
 }
 
-ChaChaBlock block_of_words(const std::array<std::uint32_t, 8>& key, const std::array<std::uint32_t, 4>& position) {
-    ChaChaBlock input;
-    for (int i = 0; i < 4; ++i) input[i] = SIGMA[i];
-    for (int i = 0; i < 8; ++i) input[4 + i] = key[i];
-    for (int i = 0; i < 4; ++i) input[12 + i] = position[i];
+template <class S>
+inline void quarter_round(S& s, int a, int b, int c, int d) {
+    s[a] += s[b]; s[d] ^= s[a]; s[d] = rotl<16>(s[d]);
+    s[c] += s[d]; s[b] ^= s[c]; s[b] = rotl<12>(s[b]);
+    s[a] += s[b]; s[d] ^= s[a]; s[d] = rotl<8>(s[d]);
+    s[c] += s[d]; s[b] ^= s[c]; s[b] = rotl<7>(s[b]);
+}
 
-    ChaChaBlock s = input;
+// Twenty rounds as ten double rounds: columns, then diagonals.
+template <class S>
+inline void twenty_rounds(S& s) {
     for (int round = 0; round < 10; ++round) {
         quarter_round(s, 0, 4, 8, 12);
         quarter_round(s, 1, 5, 9, 13);
@@ -34,6 +37,16 @@ ChaChaBlock block_of_words(const std::array<std::uint32_t, 8>& key, const std::a
         quarter_round(s, 2, 7, 8, 13);
         quarter_round(s, 3, 4, 9, 14);
     }
+}
+
+ChaChaBlock block_of_words(const std::array<std::uint32_t, 8>& key, const std::array<std::uint32_t, 4>& position) {
+    ChaChaBlock input;
+    for (int i = 0; i < 4; ++i) input[i] = SIGMA[i];
+    for (int i = 0; i < 8; ++i) input[4 + i] = key[i];
+    for (int i = 0; i < 4; ++i) input[12 + i] = position[i];
+
+    ChaChaBlock s = input;
+    twenty_rounds(s);
     for (int i = 0; i < 16; ++i) s[i] += input[i];
     return s;
 }
@@ -42,18 +55,6 @@ ChaChaBlock block_of_words(const std::array<std::uint32_t, 8>& key, const std::a
 // every x86-64 machine has, so no CPU detection is needed; the rounds and the
 // wrapping adds are the same as above, lane by lane.
 using Lanes = std::uint32_t __attribute__((vector_size(4 * CHACHA_LANES)));
-
-template <int N>
-inline Lanes rotl_lanes(Lanes v) {
-    return (v << N) | (v >> (32 - N));
-}
-
-inline void quarter_round_lanes(Lanes* s, int a, int b, int c, int d) {
-    s[a] += s[b]; s[d] ^= s[a]; s[d] = rotl_lanes<16>(s[d]);
-    s[c] += s[d]; s[b] ^= s[c]; s[b] = rotl_lanes<12>(s[b]);
-    s[a] += s[b]; s[d] ^= s[a]; s[d] = rotl_lanes<8>(s[d]);
-    s[c] += s[d]; s[b] ^= s[c]; s[b] = rotl_lanes<7>(s[b]);
-}
 
 // Writes the blocks with counters counter, counter + 1, ... one after the
 // other into `out`.
@@ -73,16 +74,7 @@ void blocks_of_words(const std::array<std::uint32_t, 8>& key, std::uint64_t coun
 
     Lanes s[16];
     for (int i = 0; i < 16; ++i) s[i] = input[i];
-    for (int round = 0; round < 10; ++round) {
-        quarter_round_lanes(s, 0, 4, 8, 12);
-        quarter_round_lanes(s, 1, 5, 9, 13);
-        quarter_round_lanes(s, 2, 6, 10, 14);
-        quarter_round_lanes(s, 3, 7, 11, 15);
-        quarter_round_lanes(s, 0, 5, 10, 15);
-        quarter_round_lanes(s, 1, 6, 11, 12);
-        quarter_round_lanes(s, 2, 7, 8, 13);
-        quarter_round_lanes(s, 3, 4, 9, 14);
-    }
+    twenty_rounds(s);
     for (int i = 0; i < 16; ++i) s[i] += input[i];
     // Transposed four words at a time with shuffles: pulling single lanes out
     // costs as much as the rounds.
