@@ -1,0 +1,31 @@
+#include "pakko_gen/gen_result.hpp"
+
+#include <pakko/file_io.hpp>
+
+#include <cstddef>
+#include <span>
+#include <system_error>
+
+namespace pakko_gen {
+
+GenResult GenResult::from(const std::map<std::string, std::string>& files) {
+    GenResult result;
+    for (const auto& [path, content] : files) result.files.push_back({path, content});
+    return result;
+}
+
+void GenResult::write_to(const std::filesystem::path& directory) const {
+    for (const auto& file : files) {
+        auto target = directory / file.path;
+        // A file without a directory part still needs `directory` itself.
+        std::error_code error;
+        std::filesystem::create_directories(target.parent_path(), error);
+        if (error) throw pakko::io_error_from_errno(error.value());
+        pakko::FileWriter writer(target);
+        writer.write_all(std::as_bytes(std::span(file.content)));
+        // A file is only written once its last byte has left our buffer.
+        writer.flush();
+    }
+}
+
+}  // namespace pakko_gen

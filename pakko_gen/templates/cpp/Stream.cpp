@@ -1,0 +1,84 @@
+#include "Stream.hpp"
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+// Numbers travel little-endian; a big-endian machine reverses their bytes.
+static bool isLittleEndianMachine() {
+  unsigned short value = 0x0201;
+  unsigned char firstByte;
+  std::memcpy(&firstByte, &value, 1);
+  return firstByte == 1;
+}
+
+const bool IS_LITTLE_ENDIAN_MACHINE = isLittleEndianMachine();
+
+template <typename T>
+static T readNumber(InputStream &stream) {
+  char buffer[sizeof(T)];
+  stream.readBytes(buffer, sizeof(T));
+  if (!IS_LITTLE_ENDIAN_MACHINE) {
+    std::reverse(buffer, buffer + sizeof(T));
+  }
+  T value;
+  std::memcpy(&value, buffer, sizeof(T));
+  return value;
+}
+
+template <typename T>
+static void writeNumber(OutputStream &stream, T value) {
+  char buffer[sizeof(T)];
+  std::memcpy(buffer, &value, sizeof(T));
+  if (!IS_LITTLE_ENDIAN_MACHINE) {
+    std::reverse(buffer, buffer + sizeof(T));
+  }
+  stream.writeBytes(buffer, sizeof(T));
+}
+
+bool InputStream::readBool() {
+  char byte;
+  readBytes(&byte, 1);
+  return byte != 0;
+}
+
+int InputStream::readInt() { return readNumber<int>(*this); }
+
+long long InputStream::readLongLong() { return readNumber<long long>(*this); }
+
+float InputStream::readFloat() { return readNumber<float>(*this); }
+
+double InputStream::readDouble() { return readNumber<double>(*this); }
+
+size_t InputStream::readSize() {
+  int size = readInt();
+  if (size < 0) {
+    throw std::runtime_error("Negative length or count");
+  }
+  return static_cast<size_t>(size);
+}
+
+std::string InputStream::readString() {
+  std::string result(readSize(), '\0');
+  if (!result.empty()) {
+    readBytes(&result[0], result.size());
+  }
+  return result;
+}
+
+void OutputStream::write(bool value) {
+  char byte = value ? 1 : 0;
+  writeBytes(&byte, 1);
+}
+
+void OutputStream::write(int value) { writeNumber(*this, value); }
+
+void OutputStream::write(long long value) { writeNumber(*this, value); }
+
+void OutputStream::write(float value) { writeNumber(*this, value); }
+
+void OutputStream::write(double value) { writeNumber(*this, value); }
+
+void OutputStream::write(const std::string &value) {
+  write(static_cast<int>(value.size()));
+  writeBytes(value.data(), value.size());
+}

@@ -1,0 +1,7 @@
+#ifndef _MODEL_HPP_
+#define _MODEL_HPP_
+
+#include "Vec2Int.hpp"
+#include "Command.hpp"
+
+#endif

@@ -1,0 +1,8 @@
+#ifndef _MODEL_HPP_
+#define _MODEL_HPP_
+
+#include "Vec2Int.hpp"
+#include "UnitKind.hpp"
+#include "Squad.hpp"
+
+#endif
