@@ -72,4 +72,9 @@ inline SchemaPtr nested_loops() {
                                   field("groups", map(vec(int32()), vec(shared(Schema::String{}))))}));
 }
 
+// Every shape above, in an order that adds each one before its users.
+inline std::vector<SchemaPtr> synthetic_roots() {
+    return {vec2_int(), one_value_enum(), three_value_enum(), squad(), command(), empty_record(), nested_loops()};
+}
+
 }  // namespace pakko_gen::testing

@@ -2,7 +2,11 @@
 #define _MODEL_HPP_
 
 #include "Vec2Int.hpp"
+#include "Single.hpp"
 #include "UnitKind.hpp"
 #include "Squad.hpp"
+#include "Command.hpp"
+#include "Nothing.hpp"
+#include "Grid.hpp"
 
 #endif

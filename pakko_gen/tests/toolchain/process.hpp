@@ -1,0 +1,46 @@
+#pragma once
+// Runs a tool chain's program without a shell and waits for it.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "golden.hpp"
+
+extern char** environ;
+
+namespace pakko_gen::testing {
+
+struct ProcessResult {
+    int status = -1;     // exit status; -1 when it could not start or was killed
+    std::string output;  // standard output and error, interleaved
+};
+
+inline ProcessResult run_process(const std::vector<std::string>& arguments, const std::filesystem::path& log) {
+    std::vector<char*> argv;
+    for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    pid_t pid = -1;
+    int started = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ProcessResult result;
+    if (started != 0) {
+        result.output = "could not start " + arguments[0];
+        return result;
+    }
+    int wait_status = 0;
+    while (waitpid(pid, &wait_status, 0) < 0) {
+    }
+    if (WIFEXITED(wait_status)) result.status = WEXITSTATUS(wait_status);
+    result.output = read_file(log);
+    return result;
+}
+
+}  // namespace pakko_gen::testing
