@@ -8,10 +8,14 @@
 
 namespace pakko_gen {
 
-GenResult GenResult::from(const std::map<std::string, std::string>& files) {
-    GenResult result;
-    for (const auto& [path, content] : files) result.files.push_back({path, content});
-    return result;
+void GenResult::add(std::string path, std::string content) {
+    for (auto& file : files) {
+        if (file.path == path) {
+            file.content = std::move(content);
+            return;
+        }
+    }
+    files.push_back({std::move(path), std::move(content)});
 }
 
 void GenResult::write_to(const std::filesystem::path& directory) const {

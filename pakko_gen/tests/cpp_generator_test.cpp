@@ -31,12 +31,10 @@ TEST(CppGenerator, SyntheticSchemasMatchTheirGoldenText) {
 
 TEST(CppGenerator, StreamHelpersAreTheStoredFiles) {
     auto result = generate({});
-    ASSERT_EQ(result.files.size(), 3u);
-    EXPECT_EQ(result.files[0].path, "Stream.cpp");
-    EXPECT_EQ(result.files[0].content, pakko_gen::template_text("cpp/Stream.cpp"));
-    EXPECT_EQ(result.files[1].path, "Stream.hpp");
-    EXPECT_EQ(result.files[1].content, pakko_gen::template_text("cpp/Stream.hpp"));
-    EXPECT_EQ(result.files[2].content, "#ifndef _MODEL_HPP_\n#define _MODEL_HPP_\n\n\n#endif\n");
+    EXPECT_EQ(result.files, (std::vector<pakko_gen::GenFile>{
+                                {"Stream.hpp", std::string(pakko_gen::template_text("cpp/Stream.hpp"))},
+                                {"Stream.cpp", std::string(pakko_gen::template_text("cpp/Stream.cpp"))},
+                                {"model/Model.hpp", "#ifndef _MODEL_HPP_\n#define _MODEL_HPP_\n\n\n#endif\n"}}));
 }
 
 TEST(CppGenerator, AFourthLoopInOneFieldStops) {
@@ -49,35 +47,39 @@ TEST(CppGenerator, AFourthLoopInOneFieldStops) {
               "called `Option::unwrap()` on a `None` value");
 }
 
-TEST(CppGenerator, RealRootsGiveOneHeaderPerTypeInDependencyOrder) {
+TEST(CppGenerator, RealRootsGiveTheirFilesInDependencyOrder) {
     auto result = generate(pakko_gen::fixtures::root_schemas());
     std::vector<std::string> paths;
     std::string model_header;
+    std::string entity_header;
     for (const auto& file : result.files) {
         paths.push_back(file.path.generic_string());
         if (file.path == "model/Model.hpp") model_header = file.content;
+        if (file.path == "model/Entity.hpp") entity_header = file.content;
     }
-    // Records and one-ofs have sources; the two enumerations only headers.
-    EXPECT_EQ(paths.size(), 2u + 26u + 24u + 1u);
+    std::vector<std::string> expected_paths{"Stream.hpp", "Stream.cpp"};
     std::string expected_model = "#ifndef _MODEL_HPP_\n#define _MODEL_HPP_\n\n";
-    for (const char* name : {"Vec2Float",     "Color",         "ColoredVertex",   "PrimitiveType",
-                             "DebugData",     "DebugCommand",  "Vec2Int",         "MoveAction",
-                             "EntityType",    "BuildAction",   "AutoAttack",      "AttackAction",
-                             "RepairAction",  "EntityAction",  "Action",          "ClientMessage",
+    for (const char* name : {"Vec2Float",       "Color",            "ColoredVertex",    "PrimitiveType",
+                             "DebugData",       "DebugCommand",     "Vec2Int",          "MoveAction",
+                             "EntityType",      "BuildAction",      "AutoAttack",       "AttackAction",
+                             "RepairAction",    "EntityAction",     "Action",           "ClientMessage",
                              "BuildProperties", "AttackProperties", "RepairProperties", "EntityProperties",
-                             "Player",        "Entity",        "PlayerView",      "ServerMessage",
-                             "Camera",        "DebugState"}) {
-        expected_model += "#include \"" + std::string(name) + ".hpp\"\n";
+                             "Player",          "Entity",           "PlayerView",       "ServerMessage",
+                             "Camera",          "DebugState"}) {
+        std::string type(name);
+        expected_paths.push_back("model/" + type + ".hpp");
+        // Enumerations have no source file.
+        if (type != "PrimitiveType" && type != "EntityType") expected_paths.push_back("model/" + type + ".cpp");
+        expected_model += "#include \"" + type + ".hpp\"\n";
     }
+    expected_paths.push_back("model/Model.hpp");
+    EXPECT_EQ(paths, expected_paths);
     EXPECT_EQ(model_header, expected_model + "\n#endif\n");
-    std::string entity;
-    for (const auto& file : result.files) {
-        if (file.path == "model/Entity.hpp") entity = file.content;
-    }
-    EXPECT_NE(entity.find("#include \"../Stream.hpp\"\n#include \"EntityType.hpp\"\n#include \"Vec2Int.hpp\"\n"
-                          "#include <memory>\n#include <stdexcept>\n#include <string>\n\nclass Entity {"),
+    // Quoted model headers first, then the standard ones, each in byte order.
+    EXPECT_NE(entity_header.find("#include \"../Stream.hpp\"\n#include \"EntityType.hpp\"\n#include \"Vec2Int.hpp\"\n"
+                                 "#include <memory>\n#include <stdexcept>\n#include <string>\n\nclass Entity {"),
               std::string::npos)
-        << entity;
+        << entity_header;
 }
 
 }  // namespace

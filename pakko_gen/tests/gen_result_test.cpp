@@ -2,6 +2,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <pakko/io.hpp>
@@ -28,11 +29,12 @@ protected:
     fs::path dir_;
 };
 
-TEST_F(GenResultTest, FromAMapKeepsItsOrder) {
-    auto result = GenResult::from({{"b.txt", "B"}, {"a/z.txt", "Z"}});
-    ASSERT_EQ(result.files.size(), 2u);
-    EXPECT_EQ(result.files[0].path, "a/z.txt");
-    EXPECT_EQ(result.files[1].path, "b.txt");
+TEST_F(GenResultTest, FilesKeepTheOrderOfTheirFirstAddition) {
+    GenResult result;
+    result.add("b.txt", "B");
+    result.add("a/z.txt", "Z");
+    result.add("b.txt", "B2");
+    EXPECT_EQ(result.files, (std::vector<pakko_gen::GenFile>{{"b.txt", "B2"}, {"a/z.txt", "Z"}}));
 }
 
 TEST_F(GenResultTest, WritesBelowAMissingDirectoryAndTruncatesOldFiles) {

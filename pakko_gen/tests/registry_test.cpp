@@ -22,7 +22,11 @@ public:
     using Options = pakko_gen::EmptyOptions;
     Recorder(std::string_view, std::string_view, Options) {}
     void add_only(const pakko::Schema& schema) { log_ += schema.full_name() + "\n"; }
-    pakko_gen::GenResult result() && { return pakko_gen::GenResult::from({{"order", log_}}); }
+    pakko_gen::GenResult result() && {
+        pakko_gen::GenResult result;
+        result.add("order", log_);
+        return result;
+    }
 
 private:
     std::string log_;

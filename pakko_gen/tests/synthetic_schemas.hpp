@@ -63,6 +63,10 @@ inline SchemaPtr command() {
                                  record("Stop", {})}});
 }
 
+// A record whose only field is a record with composed fields: its header
+// needs what that record's fields need.
+inline SchemaPtr team() { return shared(record("Team", {field("squad", squad())})); }
+
 inline SchemaPtr empty_record() { return shared(record("Nothing", {})); }
 
 // Loops inside one field: a list of lists of lists, and a map whose key and
@@ -74,7 +78,7 @@ inline SchemaPtr nested_loops() {
 
 // Every shape above, in an order that adds each one before its users.
 inline std::vector<SchemaPtr> synthetic_roots() {
-    return {vec2_int(), one_value_enum(), three_value_enum(), squad(), command(), empty_record(), nested_loops()};
+    return {vec2_int(), one_value_enum(), three_value_enum(), squad(), team(), command(), empty_record(), nested_loops()};
 }
 
 }  // namespace pakko_gen::testing

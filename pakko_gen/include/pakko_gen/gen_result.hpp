@@ -1,7 +1,6 @@
 #pragma once
 // The files a generator produced, and their writing below a directory.
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -14,11 +13,11 @@ struct GenFile {
 };
 
 struct GenResult {
-    // In the order they are written.
+    // In the order they were first added, which is the order they are written.
     std::vector<GenFile> files;
 
-    // One file per entry, in the map's order.
-    static GenResult from(const std::map<std::string, std::string>& files);
+    // Appends a file; a path already present gets the new content in its place.
+    void add(std::string path, std::string content);
 
     // Writes every file below `directory`, creating the directories it needs
     // and truncating existing files. The first failure is thrown as a

@@ -25,7 +25,7 @@ void close_guard(Writer& writer) {
 }  // namespace
 
 Generator::Generator(std::string_view, std::string_view, Options) {
-    for (const char* path : {"Stream.hpp", "Stream.cpp"}) files_[path] = template_text(std::string("cpp/") + path);
+    for (const char* path : {"Stream.hpp", "Stream.cpp"}) files_.add(path, std::string(template_text(std::string("cpp/") + path)));
     model_header_ = "#ifndef _MODEL_HPP_\n#define _MODEL_HPP_\n\n";
 }
 
@@ -50,13 +50,13 @@ void Generator::add_struct(const pakko::Schema& schema, const pakko::Struct& rec
     header.line();
     write_struct_def(header, schema, record, std::nullopt);
     close_guard(header);
-    files_["model/" + name + ".hpp"] = std::move(header).take_text();
+    files_.add("model/" + name + ".hpp", std::move(header).take_text());
 
     Writer source;
     source.line("#include \"", name, ".hpp\"");
     source.line();
     write_struct_impl(source, schema, record, std::nullopt);
-    files_["model/" + name + ".cpp"] = std::move(source).take_text();
+    files_.add("model/" + name + ".cpp", std::move(source).take_text());
 }
 
 void Generator::add_one_of(const pakko::Schema& schema, const pakko::Schema::OneOf& one_of) {
@@ -80,7 +80,7 @@ void Generator::add_one_of(const pakko::Schema& schema, const pakko::Schema::One
         write_struct_def(header, schema, one_of.variants[tag], VariantOf{base, tag});
     }
     close_guard(header);
-    files_["model/" + base + ".hpp"] = std::move(header).take_text();
+    files_.add("model/" + base + ".hpp", std::move(header).take_text());
 
     Writer source;
     source.line("#include \"", base, ".hpp\"");
@@ -90,7 +90,7 @@ void Generator::add_one_of(const pakko::Schema& schema, const pakko::Schema::One
         write_struct_impl(source, schema, variant, base);
     }
     write_tag_dispatcher(source, one_of);
-    files_["model/" + base + ".cpp"] = std::move(source).take_text();
+    files_.add("model/" + base + ".cpp", std::move(source).take_text());
 }
 
 void Generator::add_enum(const pakko::Schema::Enum& enumeration) {
@@ -108,13 +108,13 @@ void Generator::add_enum(const pakko::Schema::Enum& enumeration) {
     header.unindent();
     header.line("};");
     close_guard(header);
-    files_["model/" + name + ".hpp"] = std::move(header).take_text();
+    files_.add("model/" + name + ".hpp", std::move(header).take_text());
 }
 
 GenResult Generator::result() && {
     model_header_ += "\n#endif\n";
-    files_["model/Model.hpp"] = std::move(model_header_);
-    return GenResult::from(files_);
+    files_.add("model/Model.hpp", std::move(model_header_));
+    return std::move(files_);
 }
 
 }  // namespace pakko_gen::cpp

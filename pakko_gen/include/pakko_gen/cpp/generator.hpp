@@ -1,7 +1,6 @@
 #pragma once
 // The C++ model: a header per record, one-of and enumeration, a source file
 // per record and one-of, an umbrella header, and the stream helpers.
-#include <map>
 #include <string>
 #include <string_view>
 
@@ -26,7 +25,7 @@ private:
     void add_one_of(const pakko::Schema& schema, const pakko::Schema::OneOf& one_of);
     void add_enum(const pakko::Schema::Enum& enumeration);
 
-    std::map<std::string, std::string> files_;
+    GenResult files_;
     std::string model_header_;
 };
 

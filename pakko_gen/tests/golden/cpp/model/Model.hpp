@@ -5,6 +5,7 @@
 #include "Single.hpp"
 #include "UnitKind.hpp"
 #include "Squad.hpp"
+#include "Team.hpp"
 #include "Command.hpp"
 #include "Nothing.hpp"
 #include "Grid.hpp"
