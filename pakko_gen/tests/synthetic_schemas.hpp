@@ -58,9 +58,8 @@ inline SchemaPtr squad() {
 
 // A one-of whose first variant has fields and whose second has none.
 inline SchemaPtr command() {
-    return shared(Schema::OneOf{docs("A command", "Команда"), pakko::Name("Command"),
-                                {record("Move", {field("target", vec2_int()), field("speed", shared(Schema::Float64{}))}),
-                                 record("Stop", {})}});
+    auto move = record("Move", {field("target", vec2_int()), field("speed", shared(Schema::Float64{}))});
+    return shared(Schema::OneOf{docs("A command", "Команда"), pakko::Name("Command"), {move, record("Stop", {})}});
 }
 
 // A record whose only field is a record with composed fields: its header
@@ -78,7 +77,8 @@ inline SchemaPtr nested_loops() {
 
 // Every shape above, in an order that adds each one before its users.
 inline std::vector<SchemaPtr> synthetic_roots() {
-    return {vec2_int(), one_value_enum(), three_value_enum(), squad(), team(), command(), empty_record(), nested_loops()};
+    return {vec2_int(), one_value_enum(), three_value_enum(), squad(),
+            team(),     command(),        empty_record(),     nested_loops()};
 }
 
 }  // namespace pakko_gen::testing

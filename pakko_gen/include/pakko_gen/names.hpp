@@ -20,7 +20,8 @@ using Renames = std::span<const Rename>;
 namespace renames {
 
 // C++, JavaScript, Ruby and Python.
-inline constexpr std::array<Rename, 4> CPP{{{"Int32", "Int"}, {"Int64", "Long"}, {"Float32", "Float"}, {"Float64", "Double"}}};
+inline constexpr std::array<Rename, 4> CPP{
+    {{"Int32", "Int"}, {"Int64", "Long"}, {"Float32", "Float"}, {"Float64", "Double"}}};
 // C# and D.
 inline constexpr std::array<Rename, 5> CSHARP{
     {{"Int32", "Int"}, {"Int64", "Long"}, {"Float32", "Float"}, {"Float64", "Double"}, {"Params", "Parameters"}}};
@@ -29,7 +30,8 @@ inline constexpr std::array<Rename, 5> FSHARP{
 // Java, Kotlin and Scala: "Bool" first, so "Boolean" never comes from anything else.
 inline constexpr std::array<Rename, 5> JVM{
     {{"Bool", "Boolean"}, {"Int32", "Int"}, {"Int64", "Long"}, {"Float32", "Float"}, {"Float64", "Double"}}};
-inline constexpr std::array<Rename, 4> RUST{{{"Int32", "I32"}, {"Int64", "I64"}, {"Float32", "F32"}, {"Float64", "F64"}}};
+inline constexpr std::array<Rename, 4> RUST{
+    {{"Int32", "I32"}, {"Int64", "I64"}, {"Float32", "F32"}, {"Float64", "F64"}}};
 // Go and Markdown keep names as they are.
 inline constexpr std::array<Rename, 0> NONE{};
 

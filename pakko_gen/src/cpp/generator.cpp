@@ -25,7 +25,9 @@ void close_guard(Writer& writer) {
 }  // namespace
 
 Generator::Generator(std::string_view, std::string_view, Options) {
-    for (const char* path : {"Stream.hpp", "Stream.cpp"}) files_.add(path, std::string(template_text(std::string("cpp/") + path)));
+    for (std::string path : {"Stream.hpp", "Stream.cpp"}) {
+        files_.add(path, std::string(template_text("cpp/" + path)));
+    }
     model_header_ = "#ifndef _MODEL_HPP_\n#define _MODEL_HPP_\n\n";
 }
 
