@@ -41,7 +41,7 @@ function(velmora_package name)
     endif()
     add_executable(${exe} ${tests})
     target_include_directories(${exe} PRIVATE ${dir}/tests ${dir}/src)
-    target_link_libraries(${exe} PRIVATE ${target} ${P_TEST_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_link_libraries(${exe} PRIVATE ${target} ${P_TEST_DEPS} test_support GTest::gtest GTest::gmock GTest::gtest_main)
     target_compile_definitions(${exe} PRIVATE
       VELMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
       VELMORA_BINARY_DIR="${CMAKE_BINARY_DIR}")

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "kimbly/autosave.hpp"
-#include "log_capture.hpp"
+#include "test_support/log_capture.hpp"
 #include "pakko/describe.hpp"
 
 namespace fs = std::filesystem;
@@ -75,7 +75,7 @@ protected:
     fs::path dir_;
     fs::path path_;
 };
-using kimbly::test::LogCapture;
+using test_support::LogCapture;
 
 TEST_F(AutoSaveTest, LoadReadsTheFileOrFallsBackToDefaults) {
     in_child([&] {

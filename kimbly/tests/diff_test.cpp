@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "diff_check.hpp"
+#include "test_support/diff_check.hpp"
 #include "kimbly/diff.hpp"
 
 namespace kimbly_diff_test {
@@ -47,15 +47,15 @@ namespace {
 
 TEST(Diff, FullCopyRoundTrips) {
     const Point cases[][2] = {{{0, 0}, {0, 0}}, {{1, 2}, {3, 4}}, {{-5, 7}, {-5, 8}}};
-    for (const auto& [a, b] : cases) EXPECT_TRUE(kimbly::testing::diff_round_trips(a, b));
+    for (const auto& [a, b] : cases) EXPECT_TRUE(test_support::diff_round_trips(a, b));
 }
 
 TEST(Diff, CheckCatchesADeltaThatLosesChanges) {
     Scores a{{{"ann", 1}, {"bob", 2}}};
     Scores changed{{{"ann", 1}, {"bob", 5}, {"cy", 0}}};
     Scores removed{{{"ann", 1}}};
-    EXPECT_TRUE(kimbly::testing::diff_round_trips(a, changed));
-    EXPECT_FALSE(kimbly::testing::diff_round_trips(a, removed));
+    EXPECT_TRUE(test_support::diff_round_trips(a, changed));
+    EXPECT_FALSE(test_support::diff_round_trips(a, removed));
 }
 
 }  // namespace

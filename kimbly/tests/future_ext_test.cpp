@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "child_check.hpp"
+#include "test_support/child_check.hpp"
 #include "kimbly/logger.hpp"
 #include "kimbly/panic.hpp"
 

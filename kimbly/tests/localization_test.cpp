@@ -9,7 +9,7 @@
 
 #include "kimbly/localization.hpp"
 #include "kimbly/panic.hpp"
-#include "log_capture.hpp"
+#include "test_support/log_capture.hpp"
 
 namespace loc = kimbly::localization;
 
@@ -106,7 +106,7 @@ TEST(LocalizationTranslate, EachMissIsReportedOnce) {
         }
         loc::set_locale("de");
         EXPECT_EQ(loc::translate("Stop"), "Stop");
-        EXPECT_EQ(kimbly::test::LogCapture::records("kimbly::localization"),
+        EXPECT_EQ(test_support::LogCapture::records("kimbly::localization"),
                   (std::vector<std::string>{R"(DEBUG "Start \"game\"" not translated to "fr")",
                                             R"(DEBUG "Stop" not translated to "fr")",
                                             R"(DEBUG "Stop" not translated to "de")"}));
@@ -115,7 +115,7 @@ TEST(LocalizationTranslate, EachMissIsReportedOnce) {
     IN_CHILD_WITH_LOG(kimbly::logger::LevelFilter::Info, [] {
         loc::set_locale("fr");
         EXPECT_EQ(loc::translate("Stop"), "Stop");
-        EXPECT_TRUE(kimbly::test::LogCapture::records("kimbly::localization").empty());
+        EXPECT_TRUE(test_support::LogCapture::records("kimbly::localization").empty());
     });
 }
 
@@ -156,7 +156,7 @@ TEST(LocalizationDetect, SystemLocaleInAChildProcess) {
             loc::add_translation("en", "probe", "en probe");
             loc::add_translation("c", "probe", "c probe");
             loc::translate("probe");
-            auto logged = kimbly::test::LogCapture::records("kimbly::localization");
+            auto logged = test_support::LogCapture::records("kimbly::localization");
             logged.resize(std::min<std::size_t>(logged.size(), 2));
             EXPECT_EQ(logged, c.logged);
         });

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "child_check.hpp"
+#include "test_support/child_check.hpp"
 #include "kimbly/panic.hpp"
 #include "kimbly/thread.hpp"
 

@@ -6,9 +6,9 @@
 #include "kimbly/panic.hpp"
 #include "kimbly/poison_mutex.hpp"
 #include "kimbly/thread.hpp"
-#include "panic_message.hpp"
+#include "test_support/panic_message.hpp"
 
-using kimbly::testing::panic_message;
+using test_support::panic_message;
 
 namespace {
 

@@ -8,8 +8,11 @@
 
 #include <pakko/pakko.hpp>
 
-#include "bytes.hpp"
+#include "test_support/bytes.hpp"
 #include "stand_ins.hpp"
+
+using test_support::hex;
+using test_support::to_hex;
 
 namespace {
 

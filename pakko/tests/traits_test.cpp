@@ -5,8 +5,10 @@
 #include <pakko/pakko.hpp>
 #include <pakko/schema.hpp>
 
-#include "bytes.hpp"
+#include "test_support/bytes.hpp"
 #include "stand_ins.hpp"
+
+using test_support::to_hex;
 
 namespace traits_stand_in {
 

@@ -15,6 +15,7 @@
 #include <pakko/pakko.hpp>
 
 #include "fake_game.hpp"
+#include "test_support/panic_message.hpp"
 #include "tarnwick/lib/full_options.hpp"
 #include "tarnwick/lib/full_results.hpp"
 #include "tarnwick/player/tcp.hpp"
@@ -55,14 +56,7 @@ using Config = tarnwick::FullOptions<Entry, fake::Options>;
 using Create = tarnwick::game_init_config::Create<fake::Options>;
 using tarnwick::game_init_config::LoadFrom;
 
-std::string panic_message(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const kimbly::Panic& panic) {
-        return panic.message();
-    }
-    return "(no stop)";
-}
+using test_support::panic_message;
 
 std::string bytes_text(const std::vector<std::byte>& bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};

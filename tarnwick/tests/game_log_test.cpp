@@ -10,15 +10,17 @@
 
 #include <pakko/pakko.hpp>
 
-#include "../../pakko/tests/bytes.hpp"
+#include "test_support/bytes.hpp"
 #include "fake_game.hpp"
 #include "tarnwick/lib/byte_source.hpp"
 #include "tarnwick/lib/replay.hpp"
 #include "tarnwick/player/simple.hpp"
 #include "tarnwick/processor/game_processor.hpp"
-#include "../../kimbly/tests/panic_message.hpp"
+#include "test_support/panic_message.hpp"
 
-using kimbly::testing::panic_message;
+using test_support::to_hex;
+
+using test_support::panic_message;
 
 namespace {
 

@@ -22,9 +22,9 @@
 #include <pakko/pakko.hpp>
 
 #include "tarnwick/app/history/history.hpp"
-#include "../../kimbly/tests/panic_message.hpp"
+#include "test_support/panic_message.hpp"
 
-using kimbly::testing::panic_message;
+using test_support::panic_message;
 
 namespace board {
 

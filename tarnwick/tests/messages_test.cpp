@@ -6,9 +6,12 @@
 #include <pakko/pakko.hpp>
 #include <pakko/schema.hpp>
 
-#include "../../pakko/tests/bytes.hpp"
+#include "test_support/bytes.hpp"
 #include "fake_game.hpp"
 #include "tarnwick/lib/messages.hpp"
+
+using test_support::hex;
+using test_support::to_hex;
 
 namespace {
 

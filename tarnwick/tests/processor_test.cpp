@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "../../kimbly/tests/log_capture.hpp"
+#include "test_support/log_capture.hpp"
 #include "fake_game.hpp"
 #include "tarnwick/player/simple.hpp"
 #include "tarnwick/processor/game_processor.hpp"
-#include "../../kimbly/tests/panic_message.hpp"
+#include "test_support/panic_message.hpp"
 
-using kimbly::testing::panic_message;
+using test_support::panic_message;
 
 namespace {
 
@@ -265,7 +265,7 @@ TEST(GameProcessor, LogsFailuresAndTickCounts) {
         auto processor = match.start({{.fail_in_tick = 1}, {}}, 3);
         processor.process_tick(nullptr);
         processor.process_tick(nullptr);
-        EXPECT_EQ(kimbly::test::LogCapture::records("tarnwick::processor"),
+        EXPECT_EQ(test_support::LogCapture::records("tarnwick::processor"),
                   (std::vector<std::string>{"WARN Player error: IO error: boom 0", "TRACE Processed 1 ticks",
                                             "TRACE Processed 2 ticks"}));
     });

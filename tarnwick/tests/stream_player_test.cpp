@@ -7,14 +7,17 @@
 
 #include <pakko/pakko.hpp>
 
-#include "../../kimbly/tests/log_capture.hpp"
-#include "../../pakko/tests/bytes.hpp"
+#include "test_support/log_capture.hpp"
+#include "test_support/bytes.hpp"
 #include "fake_game.hpp"
 #include "tarnwick/net/buffered_reader.hpp"
 #include "tarnwick/net/buffered_writer.hpp"
 #include "tarnwick/net/tcp_listener.hpp"
 #include "tarnwick/player/simple.hpp"
 #include "tarnwick/player/stream.hpp"
+
+using test_support::hex;
+using test_support::to_hex;
 
 namespace {
 
@@ -199,7 +202,7 @@ TEST(StreamPlayer, FinishToAGonePeerOnlyWarns) {
     IN_CHILD_WITH_LOG(kimbly::logger::LevelFilter::Warn, [] {
         Peer peer;
         EXPECT_NO_THROW(peer.player("", true).reset());
-        EXPECT_EQ(kimbly::test::LogCapture::records("tarnwick::player::stream"),
+        EXPECT_EQ(test_support::LogCapture::records("tarnwick::player::stream"),
                   (std::vector<std::string>{"WARN Broken pipe (os error 32)"}));
     });
 }
@@ -223,7 +226,7 @@ TEST(StreamPlayer, FinishOverADepartedSocketNeitherThrowsNorRaisesSigpipe) {
             std::make_unique<tarnwick::net::TcpStream>(server.try_clone()));
         auto reader = std::make_unique<tarnwick::net::BufferedReader>(std::move(server));
         EXPECT_NO_THROW(Player(std::move(reader), std::move(writer)));
-        EXPECT_EQ(kimbly::test::LogCapture::records("tarnwick::player::stream").size(), 1u);
+        EXPECT_EQ(test_support::LogCapture::records("tarnwick::player::stream").size(), 1u);
     });
 }
 

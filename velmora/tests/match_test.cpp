@@ -16,9 +16,9 @@
 
 #include "velmora/game.hpp"
 #include "velmora/quickstart_player.hpp"
-#include "../../kimbly/tests/panic_message.hpp"
+#include "test_support/panic_message.hpp"
 
-using kimbly::testing::panic_message;
+using test_support::panic_message;
 
 namespace {
 

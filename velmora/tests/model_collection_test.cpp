@@ -7,7 +7,7 @@
 #include <velmora/model/collection.hpp>
 
 #include "model_test_support.hpp"
-#include "../../kimbly/tests/panic_message.hpp"
+#include "test_support/panic_message.hpp"
 
 namespace velmora::model {
 namespace {
@@ -37,7 +37,7 @@ using Markers = Collection<Marker>;
 
 Markers markers(std::vector<Marker> records) { return Markers::from_iter(records); }
 
-std::string panic_of(const std::function<void()>& action) { return kimbly::testing::panic_message(action, "<no stop>"); }
+std::string panic_of(const std::function<void()>& action) { return test_support::panic_message(action, "<no stop>"); }
 
 TEST(Collection, FromIterKeepsTheLaterRecordOfAnId) {
     auto c = markers({{1, 1.0f}, {2, 2.0f}, {1, 3.0f}});

@@ -8,7 +8,7 @@
 #include <velmora/model/tick_frame.hpp>
 
 #include "model_test_support.hpp"
-#include "../../kimbly/tests/panic_message.hpp"
+#include "test_support/panic_message.hpp"
 
 namespace velmora::model {
 namespace {
@@ -37,7 +37,7 @@ Model sample_model() {
     return m;
 }
 
-std::string panic_of(const std::function<void()>& action) { return kimbly::testing::panic_message(action, "<no stop>"); }
+std::string panic_of(const std::function<void()>& action) { return test_support::panic_message(action, "<no stop>"); }
 
 TEST(ModelDelta, EqualStatesGiveTheSixtyOneByteDelta) {
     auto m = sample_model();

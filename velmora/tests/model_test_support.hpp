@@ -14,33 +14,12 @@
 #include <pakko/pakko.hpp>
 #include <pakko/schema.hpp>
 
+#include "test_support/bytes.hpp"
+
 namespace velmora::model::testing {
 
-// "07 00 00 00, 01" -> bytes; commas and spaces separate.
-inline std::vector<std::byte> hex(std::string_view text) {
-    std::vector<std::byte> out;
-    std::string digits;
-    for (char c : text) {
-        if (std::isxdigit(static_cast<unsigned char>(c))) digits += c;
-        if (digits.size() == 2) {
-            out.push_back(static_cast<std::byte>(std::stoi(digits, nullptr, 16)));
-            digits.clear();
-        }
-    }
-    return out;
-}
-
-inline std::string to_hex(const std::vector<std::byte>& bytes) {
-    static const char* digits = "0123456789ABCDEF";
-    std::string out;
-    for (auto b : bytes) {
-        if (!out.empty()) out += ' ';
-        auto v = static_cast<unsigned>(b);
-        out += digits[v >> 4];
-        out += digits[v & 15];
-    }
-    return out;
-}
+using ::test_support::hex;
+using ::test_support::to_hex;
 
 // The message of the pakko::IoError that `action` throws, or "<no error>".
 inline std::string io_error_of(const std::function<void()>& action) {

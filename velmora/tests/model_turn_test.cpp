@@ -5,7 +5,7 @@
 
 #include <pakko/pakko.hpp>
 
-#include "../../kimbly/tests/log_capture.hpp"
+#include "test_support/log_capture.hpp"
 #include "model_fixture.hpp"
 #include "velmora/model/frames.hpp"
 #include "velmora/model/player_view.hpp"
@@ -18,7 +18,7 @@ namespace {
 using namespace testing;
 using T = EntityType;
 using kimbly::logger::LevelFilter;
-using kimbly::test::LogCapture;
+using test_support::LogCapture;
 
 constexpr const char* TURN_LOG = "velmora::model::turn";
 

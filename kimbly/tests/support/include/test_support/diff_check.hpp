@@ -1,15 +1,15 @@
 #pragma once
 // Property checks every Diff implementation must pass; include from any
-// package's tests: EXPECT_TRUE(kimbly::testing::diff_round_trips(a, b)).
+// package's tests: EXPECT_TRUE(test_support::diff_round_trips(a, b)).
 #include <gtest/gtest.h>
 
 #include "kimbly/diff.hpp"
 
-namespace kimbly::testing {
+namespace test_support {
 
 // update(a, diff(a, b)) == b, and the delta of a value with itself changes
 // nothing.
-template <Diffable T>
+template <kimbly::Diffable T>
 ::testing::AssertionResult diff_round_trips(const T& a, const T& b) {
     T updated = a;
     kimbly::update(updated, kimbly::diff(a, b));
@@ -27,4 +27,4 @@ template <Diffable T>
     return ::testing::AssertionSuccess();
 }
 
-}  // namespace kimbly::testing
+}  // namespace test_support
