@@ -1,47 +1,93 @@
-# velmora_package(<name> [TARGET <target>] [DEPS <targets...>] [TEST_DEPS <targets...>])
+# A package is a folder <pkg>/ with public headers under <pkg>/include, sources
+# under <pkg>/src and tests under <pkg>/tests. It holds one or more libraries:
 #
-# One library per package: sources under <pkg>/src, public headers under
-# <pkg>/include. Tests: <pkg>/tests/*.cpp form the fast suite, <pkg>/tests/gl
-# the display suite (label gl), <pkg>/tests/slow the slow suite (label slow).
-# Sources are globbed so that a new module needs no edit here.
-function(velmora_package name)
-  cmake_parse_arguments(P "" "TARGET" "DEPS;TEST_DEPS;EXCLUDE" ${ARGN})
-  set(target ${name})
-  if(P_TARGET)
-    set(target ${P_TARGET})
-  endif()
-  set(dir ${CMAKE_CURRENT_SOURCE_DIR})
-  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/src/*.cpp)
-  foreach(ex IN LISTS P_EXCLUDE)
-    list(FILTER srcs EXCLUDE REGEX "${ex}")
+#   velmora_library(<target> DIRS <folders> [DEPS <targets...>]
+#                   [TEST_DEPS <targets...>] [WINDOW])
+#   velmora_package(<name> [TARGET <target>] [DEPS <targets...>]
+#                   [TEST_DEPS <targets...>] [EXCLUDE <regex...>])
+#
+# velmora_library claims folders of <pkg>/src (paths relative to it, such as
+# `client_gen` or `app/game_screen`) for a library of their own, built from
+# the sources under them. velmora_package makes the package's headless library
+# from every source under <pkg>/src that no library claims, so a package calls
+# velmora_library first. A claimed folder that does not exist yet gives no
+# target. WINDOW marks a library that links the window side (ovra, vindle,
+# GLFW); it is left out of VELMORA_HEADLESS_ONLY builds. Headless libraries
+# never link OpenGL or GLFW, so a claimed folder holds only code that needs
+# the window or generates clients: pure data of the viewer (the records a
+# renderer keeps per tick, camera controls, preferences) sits in unclaimed
+# folders such as velmora/src/renderer/ and is part of the headless library,
+# where the game binding's tick history can use it. Drawing code of the
+# renderers goes into velmora/src/renderer/draw/, which the viewer claims.
+#
+# Tests mirror the sources: <pkg>/tests/<folder>/ holds the tests of
+# <pkg>/src/<folder>/ and belongs to the library that owns that folder. In
+# each, *.cpp form the fast suite (<target>_tests), gl/*.cpp the display
+# suite (<target>_gl_tests, label gl) and slow/*.cpp the slow suite
+# (<target>_slow_tests, label slow). <pkg>/tests/support/ is not a suite:
+# it is where a package keeps a test-support library of its own. Every test
+# links `test_support` (kimbly/tests/support). Sources and tests are globbed,
+# so a new module needs no edit here.
+
+# The test files under `root` of one suite: fast (outside any gl/ or slow/
+# folder), gl or slow; none below the folders named in `skip` (relative to root).
+function(_velmora_suite_files out root suite skip)
+  file(GLOB_RECURSE all CONFIGURE_DEPENDS ${root}/*.cpp)
+  set(files)
+  foreach(path IN LISTS all)
+    file(RELATIVE_PATH relative ${root} ${path})
+    set(in_skipped FALSE)
+    foreach(folder IN LISTS skip)
+      string(FIND "${relative}" "${folder}/" at)
+      if(at EQUAL 0)
+        set(in_skipped TRUE)
+      endif()
+    endforeach()
+    if(in_skipped)
+      continue()
+    endif()
+    string(REGEX MATCH "(^|/)(gl|slow)/" kind "${relative}")
+    if(suite STREQUAL fast AND NOT kind)
+      list(APPEND files ${path})
+    elseif(kind MATCHES "${suite}/$" AND NOT suite STREQUAL fast)
+      list(APPEND files ${path})
+    endif()
   endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+# The library `target` from `srcs` (an interface library when there are none)
+# and its test suites from the test folders `roots`, less `skip`.
+function(_velmora_target target dir srcs deps test_deps roots skip)
   if(srcs)
     add_library(${target} STATIC ${srcs})
     target_include_directories(${target} PUBLIC ${dir}/include PRIVATE ${dir}/src)
-    target_link_libraries(${target} PUBLIC ${P_DEPS})
+    target_link_libraries(${target} PUBLIC ${deps})
   else()
     add_library(${target} INTERFACE)
     target_include_directories(${target} INTERFACE ${dir}/include)
-    target_link_libraries(${target} INTERFACE ${P_DEPS})
+    target_link_libraries(${target} INTERFACE ${deps})
   endif()
 
   foreach(suite IN ITEMS fast gl slow)
-    if(suite STREQUAL fast)
-      file(GLOB tests CONFIGURE_DEPENDS ${dir}/tests/*.cpp)
-      set(exe ${target}_tests)
-    else()
-      file(GLOB tests CONFIGURE_DEPENDS ${dir}/tests/${suite}/*.cpp)
-      set(exe ${target}_${suite}_tests)
-    endif()
-    if(NOT tests)
-      continue()
-    endif()
     if(suite STREQUAL gl AND VELMORA_HEADLESS_ONLY)
       continue()
     endif()
+    set(tests)
+    foreach(root IN LISTS roots)
+      _velmora_suite_files(found ${root} ${suite} "${skip}")
+      list(APPEND tests ${found})
+    endforeach()
+    if(NOT tests)
+      continue()
+    endif()
+    set(exe ${target}_tests)
+    if(NOT suite STREQUAL fast)
+      set(exe ${target}_${suite}_tests)
+    endif()
     add_executable(${exe} ${tests})
     target_include_directories(${exe} PRIVATE ${dir}/tests ${dir}/src)
-    target_link_libraries(${exe} PRIVATE ${target} ${P_TEST_DEPS} test_support GTest::gtest GTest::gmock GTest::gtest_main)
+    target_link_libraries(${exe} PRIVATE ${target} ${test_deps} test_support GTest::gtest GTest::gmock GTest::gtest_main)
     target_compile_definitions(${exe} PRIVATE
       VELMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
       VELMORA_BINARY_DIR="${CMAKE_BINARY_DIR}")
@@ -51,4 +97,42 @@ function(velmora_package name)
       gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS ${suite})
     endif()
   endforeach()
+endfunction()
+
+function(velmora_library target)
+  cmake_parse_arguments(P "WINDOW" "" "DIRS;DEPS;TEST_DEPS" ${ARGN})
+  set(dir ${CMAKE_CURRENT_SOURCE_DIR})
+  set(VELMORA_CLAIMED_DIRS ${VELMORA_CLAIMED_DIRS} ${P_DIRS} PARENT_SCOPE)
+  if(P_WINDOW AND VELMORA_HEADLESS_ONLY)
+    return()
+  endif()
+  set(srcs)
+  set(roots)
+  foreach(folder IN LISTS P_DIRS)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${dir}/src/${folder}/*.cpp)
+    list(APPEND srcs ${found})
+    list(APPEND roots ${dir}/tests/${folder})
+  endforeach()
+  if(NOT srcs)
+    return()
+  endif()
+  _velmora_target(${target} ${dir} "${srcs}" "${P_DEPS}" "${P_TEST_DEPS}" "${roots}" "")
+endfunction()
+
+function(velmora_package name)
+  cmake_parse_arguments(P "" "TARGET" "DEPS;TEST_DEPS;EXCLUDE" ${ARGN})
+  set(target ${name})
+  if(P_TARGET)
+    set(target ${P_TARGET})
+  endif()
+  set(dir ${CMAKE_CURRENT_SOURCE_DIR})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/src/*.cpp)
+  foreach(folder IN LISTS VELMORA_CLAIMED_DIRS)
+    list(FILTER srcs EXCLUDE REGEX "^${dir}/src/${folder}/")
+  endforeach()
+  foreach(ex IN LISTS P_EXCLUDE)
+    list(FILTER srcs EXCLUDE REGEX "${ex}")
+  endforeach()
+  _velmora_target(${target} ${dir} "${srcs}" "${P_DEPS}" "${P_TEST_DEPS}" ${dir}/tests
+                  "${VELMORA_CLAIMED_DIRS};support")
 endfunction()
