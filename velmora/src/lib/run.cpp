@@ -77,12 +77,12 @@ std::optional<GameProcessor> configured_processor(Opt& opt) {
     return processor;
 }
 
-std::optional<RunError> run_with(Opt opt) {
+std::optional<RunError> run_with(Opt opt, const FrontEnds& front_ends) {
     if (auto error = kimbly::logger::init_with_level(opt.log_level.value_or(kimbly::logger::LevelFilter::Info))) {
         kimbly::expect_failed("Failed to initialize logger", error->message());
     }
     if (opt.lang) kimbly::localization::set_locale(*opt.lang);
-    if (opt.client_gen.target_dir) return run_client_gen(opt.client_gen);
+    if (opt.client_gen.target_dir) return front_ends.run_client_gen(opt.client_gen);
 
     enter_working_directory();
     std::optional<GameProcessor> processor = configured_processor(opt);
@@ -94,19 +94,19 @@ std::optional<RunError> run_with(Opt opt) {
         processor.reset();
         return std::nullopt;
     }
-    return run_window(std::move(processor), opt);
+    return front_ends.run_window(std::move(processor), opt);
 }
 
-std::variant<std::optional<RunError>, int> run(int argc, const char* const* argv) {
+std::variant<std::optional<RunError>, int> run(int argc, const char* const* argv, const FrontEnds& front_ends) {
     ParsedCommandLine parsed = parse_command_line(argc, argv);
     if (auto* status = std::get_if<int>(&parsed)) return *status;
-    return run_with(std::get<Opt>(std::move(parsed)));
+    return run_with(std::get<Opt>(std::move(parsed)), front_ends);
 }
 
-int main(int argc, const char* const* argv) {
+int main(int argc, const char* const* argv, const FrontEnds& front_ends) {
     kimbly::install_terminate_handler();
     return kimbly::run_main([&] {
-        auto outcome = run(argc, argv);
+        auto outcome = run(argc, argv, front_ends);
         if (auto* status = std::get_if<int>(&outcome)) return *status;
         const auto& error = std::get<std::optional<RunError>>(outcome);
         if (!error) return 0;
