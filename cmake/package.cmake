@@ -20,45 +20,41 @@
 # where the game binding's tick history can use it. Drawing code of the
 # renderers goes into velmora/src/renderer/draw/, which the viewer claims.
 #
-# Tests mirror the sources: <pkg>/tests/<folder>/ holds the tests of
-# <pkg>/src/<folder>/ and belongs to the library that owns that folder. In
-# each, *.cpp form the fast suite (<target>_tests), gl/*.cpp the display
-# suite (<target>_gl_tests, label gl) and slow/*.cpp the slow suite
-# (<target>_slow_tests, label slow). <pkg>/tests/support/ is not a suite:
-# it is where a package keeps a test-support library of its own. Every test
-# links `test_support` (kimbly/tests/support). Sources and tests are globbed,
-# so a new module needs no edit here.
+# Tests mirror the sources: <pkg>/tests/ and <pkg>/tests/<folder>/, for each
+# folder of <pkg>/src, hold the tests of the library that owns that source
+# folder; other test folders (golden files, fixtures, toolchain suites) are
+# not globbed. In each, *.cpp form the fast suite (<target>_tests), gl/*.cpp
+# the display suite (<target>_gl_tests, label gl) and slow/*.cpp the slow
+# suite (<target>_slow_tests, label slow). Every test links `test_support`
+# (kimbly/tests/support). Sources and tests are globbed, so a new module
+# needs no edit here.
 
-# The test files under `root` of one suite: fast (outside any gl/ or slow/
-# folder), gl or slow; none below the folders named in `skip` (relative to root).
-function(_velmora_suite_files out root suite skip)
-  file(GLOB_RECURSE all CONFIGURE_DEPENDS ${root}/*.cpp)
-  set(files)
+# The source folders under `root` (relative to it, at any depth), less the
+# folders `skip` and everything below them.
+function(_velmora_source_folders out root skip)
+  file(GLOB_RECURSE all LIST_DIRECTORIES TRUE CONFIGURE_DEPENDS ${root}/*)
+  set(folders)
   foreach(path IN LISTS all)
-    file(RELATIVE_PATH relative ${root} ${path})
-    set(in_skipped FALSE)
-    foreach(folder IN LISTS skip)
-      string(FIND "${relative}" "${folder}/" at)
-      if(at EQUAL 0)
-        set(in_skipped TRUE)
-      endif()
-    endforeach()
-    if(in_skipped)
+    if(NOT IS_DIRECTORY ${path})
       continue()
     endif()
-    string(REGEX MATCH "(^|/)(gl|slow)/" kind "${relative}")
-    if(suite STREQUAL fast AND NOT kind)
-      list(APPEND files ${path})
-    elseif(kind MATCHES "${suite}/$" AND NOT suite STREQUAL fast)
-      list(APPEND files ${path})
+    file(RELATIVE_PATH relative ${root} ${path})
+    set(skipped FALSE)
+    foreach(folder IN LISTS skip)
+      if(relative STREQUAL folder OR relative MATCHES "^${folder}/")
+        set(skipped TRUE)
+      endif()
+    endforeach()
+    if(NOT skipped)
+      list(APPEND folders ${relative})
     endif()
   endforeach()
-  set(${out} ${files} PARENT_SCOPE)
+  set(${out} ${folders} PARENT_SCOPE)
 endfunction()
 
 # The library `target` from `srcs` (an interface library when there are none)
-# and its test suites from the test folders `roots`, less `skip`.
-function(_velmora_target target dir srcs deps test_deps roots skip)
+# and its test suites from the test folders `roots`.
+function(_velmora_target target dir srcs deps test_deps roots)
   if(srcs)
     add_library(${target} STATIC ${srcs})
     target_include_directories(${target} PUBLIC ${dir}/include PRIVATE ${dir}/src)
@@ -75,7 +71,11 @@ function(_velmora_target target dir srcs deps test_deps roots skip)
     endif()
     set(tests)
     foreach(root IN LISTS roots)
-      _velmora_suite_files(found ${root} ${suite} "${skip}")
+      set(pattern ${root}/${suite}/*.cpp)
+      if(suite STREQUAL fast)
+        set(pattern ${root}/*.cpp)
+      endif()
+      file(GLOB found CONFIGURE_DEPENDS ${pattern})
       list(APPEND tests ${found})
     endforeach()
     if(NOT tests)
@@ -112,11 +112,15 @@ function(velmora_library target)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${dir}/src/${folder}/*.cpp)
     list(APPEND srcs ${found})
     list(APPEND roots ${dir}/tests/${folder})
+    _velmora_source_folders(inner ${dir}/src/${folder} "")
+    foreach(below IN LISTS inner)
+      list(APPEND roots ${dir}/tests/${folder}/${below})
+    endforeach()
   endforeach()
   if(NOT srcs)
     return()
   endif()
-  _velmora_target(${target} ${dir} "${srcs}" "${P_DEPS}" "${P_TEST_DEPS}" "${roots}" "")
+  _velmora_target(${target} ${dir} "${srcs}" "${P_DEPS}" "${P_TEST_DEPS}" "${roots}")
 endfunction()
 
 function(velmora_package name)
@@ -133,6 +137,10 @@ function(velmora_package name)
   foreach(ex IN LISTS P_EXCLUDE)
     list(FILTER srcs EXCLUDE REGEX "${ex}")
   endforeach()
-  _velmora_target(${target} ${dir} "${srcs}" "${P_DEPS}" "${P_TEST_DEPS}" ${dir}/tests
-                  "${VELMORA_CLAIMED_DIRS};support")
+  _velmora_source_folders(folders ${dir}/src "${VELMORA_CLAIMED_DIRS}")
+  set(roots ${dir}/tests)
+  foreach(folder IN LISTS folders)
+    list(APPEND roots ${dir}/tests/${folder})
+  endforeach()
+  _velmora_target(${target} ${dir} "${srcs}" "${P_DEPS}" "${P_TEST_DEPS}" "${roots}")
 endfunction()
