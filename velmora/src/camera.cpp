@@ -10,29 +10,29 @@ namespace {
 
 using kimbly::Mat4F32;
 
-Mat4F32 projection(const Camera& camera, float width, float height) {
-    if (camera.perspective) return Mat4F32::perspective(HALF_PI, width / height, 0.1f, 100000.0f);
+float finite_or(float value, float fallback) { return std::isfinite(value) ? value : fallback; }
+
+}  // namespace
+
+Mat4F32 Camera::projection_matrix(kimbly::Vec2Usize framebuffer_size) const {
+    auto width = static_cast<float>(framebuffer_size.x);
+    auto height = static_cast<float>(framebuffer_size.y);
+    if (perspective) return Mat4F32::perspective(HALF_PI, width / height, 0.1f, 100000.0f);
     Mat4F32 m;
-    m.at(0, 0) = (height / width) / camera.distance;
-    m.at(1, 1) = 1.0f / camera.distance;
+    m.at(0, 0) = (height / width) / distance;
+    m.at(1, 1) = 1.0f / distance;
     m.at(2, 2) = -0.001f;
     m.at(3, 3) = 1.0f;
     return m;
 }
 
-Mat4F32 view(const Camera& camera) {
-    return Mat4F32::translation(0.0f, 0.0f, -camera.distance) * Mat4F32::rotation_x(camera.attack - HALF_PI) *
-           Mat4F32::rotation_z(camera.rotation) * Mat4F32::translation(-camera.center.x, -camera.center.y, 0.0f);
+Mat4F32 Camera::view_matrix() const {
+    return Mat4F32::translation(0.0f, 0.0f, -distance) * Mat4F32::rotation_x(attack - HALF_PI) *
+           Mat4F32::rotation_z(rotation) * Mat4F32::translation(-center.x, -center.y, 0.0f);
 }
 
-float finite_or(float value, float fallback) { return std::isfinite(value) ? value : fallback; }
-
-}  // namespace
-
 Mat4F32 Camera::matrix(kimbly::Vec2Usize framebuffer_size) const {
-    auto width = static_cast<float>(framebuffer_size.x);
-    auto height = static_cast<float>(framebuffer_size.y);
-    return projection(*this, width, height) * view(*this);
+    return projection_matrix(framebuffer_size) * view_matrix();
 }
 
 kimbly::Vec2F32 Camera::world_to_screen(kimbly::Vec2Usize framebuffer_size, kimbly::Vec2F32 point) const {

@@ -30,6 +30,12 @@ struct Camera {
 
     bool operator==(const Camera&) const = default;
 
+    // Perspective with a vertical field of view of HALF_PI, or a parallel
+    // projection showing 2 * distance from the bottom edge to the top.
+    kimbly::Mat4F32 projection_matrix(kimbly::Vec2Usize framebuffer_size) const;
+    // Moves the centre to the origin, turns, tilts and pushes the ground
+    // `distance` away from the eye, which looks along -z.
+    kimbly::Mat4F32 view_matrix() const;
     // Projection times view for a framebuffer of this size in pixels.
     kimbly::Mat4F32 matrix(kimbly::Vec2Usize framebuffer_size) const;
 
