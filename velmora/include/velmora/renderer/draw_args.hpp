@@ -7,6 +7,7 @@
 #include <tarnwick/app/history/history.hpp>
 
 #include "velmora/camera.hpp"
+#include "velmora/game.hpp"
 #include "velmora/model/debug.hpp"
 #include "velmora/model/model.hpp"
 #include "velmora/renderer/space/renderer_data.hpp"
