@@ -8,7 +8,7 @@
 #include <pakko/measure.hpp>
 
 #include "model_fixture.hpp"
-#include "../../kimbly/tests/panic_message.hpp"
+#include "test_support/panic_message.hpp"
 #include "velmora/renderer/space/renderer_data.hpp"
 
 namespace {
@@ -286,12 +286,12 @@ TEST(RendererSpaceData, BrokenInvariantsStop) {
     const usize unit = add_entity(first, EntityType::MeleeUnit, 0, at(1, 1));
     RendererData empty;
     Model second = first;
-    EXPECT_EQ(kimbly::testing::panic_message([&] { update_renderer_data(empty, {}, first, second); }),
+    EXPECT_EQ(test_support::panic_message([&] { update_renderer_data(empty, {}, first, second); }),
               "Renderer data has no record of entity " + std::to_string(unit));
 
     const RendererEntityData record = create_renderer_data(first).by_id.at(unit);
     first.entity_properties.value.erase(EntityType::MeleeUnit);
-    EXPECT_EQ(kimbly::testing::panic_message([&] { RendererEntityData::interpolate(record, record, first, 0.5f); }),
+    EXPECT_EQ(test_support::panic_message([&] { RendererEntityData::interpolate(record, record, first, 0.5f); }),
               "no entry found for key");
 }
 
