@@ -1,10 +1,10 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include <test_support/panic_message.hpp>
 
 #include "pakko_gen/locals.hpp"
 #include "pakko_gen/names.hpp"
-#include "stop.hpp"
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST(Locals, LoopLettersRunIJKAndAFourthStops) {
     EXPECT_EQ(loops.next(), "i");
     EXPECT_EQ(loops.next(), "j");
     EXPECT_EQ(loops.next(), "k");
-    EXPECT_EQ(pakko_gen::testing::stop_message([&] { loops.next(); }),
+    EXPECT_EQ(test_support::panic_message([&] { loops.next(); }),
               "called `Option::unwrap()` on a `None` value");
 }
 

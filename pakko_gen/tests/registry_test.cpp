@@ -1,12 +1,13 @@
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <kimbly/panic.hpp>
 
 #include "pakko_gen/fixtures.hpp"
 #include "pakko_gen/generator.hpp"
-#include "stop.hpp"
 #include "synthetic_schemas.hpp"
 
 namespace {
@@ -100,11 +101,13 @@ TEST(GeneratorImplDeathTest, TwoSchemasWithOneNameButDifferentDocumentationStop)
     auto record = *first->get_if<pakko::Struct>();
     std::swap(record.fields[0].documentation.languages[0], record.fields[0].documentation.languages[1]);
     auto second = t::shared(record);
-    EXPECT_EXIT(t::run_as_program([&] {
+    // The stop ends the program as it would end the real one.
+    EXPECT_EXIT(std::exit(kimbly::run_main([&] {
                     GeneratorImpl<Recorder> impl("name", "1.0", {});
                     impl.add(*first);
                     impl.add(*second);
-                }),
+                    return 0;
+                })),
                 ::testing::ExitedWithCode(kimbly::PANIC_EXIT_STATUS),
                 "assertion failed: `\\(left == right\\)`\n  left: `Struct\\(Struct \\{ magic: None, .*"
                 "LanguageDocumentation \\{ language: \"en\", text: \"The x\" \\}.*`,\n right: `Struct\\(.*"

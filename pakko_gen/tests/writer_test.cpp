@@ -2,9 +2,9 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include <test_support/panic_message.hpp>
 
 #include "pakko_gen/writer.hpp"
-#include "stop.hpp"
 
 namespace {
 
@@ -75,7 +75,7 @@ TEST(Writer, IndentsEachLineAtTheLevelOfItsFirstCharacter) {
 }
 
 TEST(Writer, TakingTheTextAtANonZeroLevelStops) {
-    EXPECT_EQ(pakko_gen::testing::stop_message([] {
+    EXPECT_EQ(test_support::panic_message([] {
                   Writer writer;
                   writer.indent();
                   writer.line("x");

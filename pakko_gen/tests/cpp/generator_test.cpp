@@ -2,13 +2,13 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <test_support/panic_message.hpp>
 
 #include "pakko_gen/cpp/generator.hpp"
 #include "pakko_gen/cpp/implementation.hpp"
 #include "pakko_gen/fixtures.hpp"
 #include "pakko_gen/templates.hpp"
 #include "golden.hpp"
-#include "stop.hpp"
 #include "synthetic_schemas.hpp"
 
 namespace {
@@ -39,7 +39,7 @@ TEST(CppGenerator, StreamHelpersAreTheStoredFiles) {
 
 TEST(CppGenerator, AFourthLoopInOneFieldStops) {
     auto deep = t::vec(t::vec(t::vec(t::vec(t::int32()))));
-    EXPECT_EQ(t::stop_message([&] {
+    EXPECT_EQ(test_support::panic_message([&] {
                   pakko_gen::Writer writer;
                   pakko_gen::LoopCounter loops;
                   pakko_gen::cpp::statements::assign(writer, "result.deep", *deep, loops);
