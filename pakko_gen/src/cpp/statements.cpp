@@ -10,8 +10,6 @@ namespace {
 
 using S = pakko::Schema;
 
-// Counts and lengths go through readSize, which rejects a negative value
-// before anything is allocated for it.
 void assign_option(Writer& writer, const std::string& v, const S::Option& option, LoopCounter& loops) {
     auto inner = type_name(*option.inner);
     writer.line("if (stream.readBool()) {");
@@ -24,6 +22,8 @@ void assign_option(Writer& writer, const std::string& v, const S::Option& option
     writer.line("}");
 }
 
+// Counts go through readSize, which rejects a negative one before anything
+// is allocated for it.
 void assign_vec(Writer& writer, const std::string& v, const S::Vec& vec, LoopCounter& loops) {
     writer.line(v, " = std::vector<", type_name(*vec.element), ">(stream.readSize());");
     auto i = loops.next();
