@@ -1,3 +1,5 @@
+#include "pakko/utf8.hpp"
+
 #include <cstdint>
 #include <string>
 
@@ -7,24 +9,43 @@ namespace pakko {
 
 namespace {
 
-// Length of the well-formed sequence starting at `i`, or 0 when it is not one
-// (overlong forms, surrogates and code points above U+10FFFF are rejected).
-std::size_t sequence_length(std::span<const std::byte> bytes, std::size_t i) {
+struct Scan {
+    std::size_t length;  // of the sequence, or of its ill-formed part (at least 1)
+    bool well_formed;
+};
+
+// The sequence starting at `i`. Overlong forms, surrogates and code points
+// above U+10FFFF are ill-formed.
+Scan scan(std::span<const std::byte> bytes, std::size_t i) {
     auto at = [&](std::size_t k) { return static_cast<std::uint8_t>(bytes[k]); };
     std::uint8_t lead = at(i);
+    if (lead < 0x80) return {1, true};
+    std::size_t expected = 0;
+    std::uint8_t lo = 0x80;
+    std::uint8_t hi = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        expected = 2;
+    } else if (lead == 0xE0) {
+        expected = 3, lo = 0xA0;
+    } else if (lead == 0xED) {
+        expected = 3, hi = 0x9F;
+    } else if (lead >= 0xE1 && lead <= 0xEF) {
+        expected = 3;
+    } else if (lead == 0xF0) {
+        expected = 4, lo = 0x90;
+    } else if (lead >= 0xF1 && lead <= 0xF3) {
+        expected = 4;
+    } else if (lead == 0xF4) {
+        expected = 4, hi = 0x8F;
+    } else {
+        return {1, false};
+    }
     std::size_t left = bytes.size() - i;
-    auto cont = [&](std::size_t k, std::uint8_t lo = 0x80, std::uint8_t hi = 0xBF) {
-        return k < left && at(i + k) >= lo && at(i + k) <= hi;
-    };
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return cont(1) ? 2 : 0;
-    if (lead == 0xE0) return cont(1, 0xA0) && cont(2) ? 3 : 0;
-    if (lead == 0xED) return cont(1, 0x80, 0x9F) && cont(2) ? 3 : 0;
-    if (lead >= 0xE1 && lead <= 0xEF) return cont(1) && cont(2) ? 3 : 0;
-    if (lead == 0xF0) return cont(1, 0x90) && cont(2) && cont(3) ? 4 : 0;
-    if (lead >= 0xF1 && lead <= 0xF3) return cont(1) && cont(2) && cont(3) ? 4 : 0;
-    if (lead == 0xF4) return cont(1, 0x80, 0x8F) && cont(2) && cont(3) ? 4 : 0;
-    return 0;
+    for (std::size_t k = 1; k < expected; ++k) {
+        if (k >= left || at(i + k) < lo || at(i + k) > hi) return {k, false};
+        lo = 0x80, hi = 0xBF;
+    }
+    return {expected, true};
 }
 
 }  // namespace
@@ -37,13 +58,30 @@ void check_utf8(std::span<const std::byte> bytes) {
             ++i;
             continue;
         }
-        std::size_t length = sequence_length(bytes, i);
-        if (length == 0) {
+        Scan sequence = scan(bytes, i);
+        if (!sequence.well_formed) {
             throw IoError(ErrorKind::InvalidData,
                           "invalid UTF-8 sequence starting at byte index " + std::to_string(i));
         }
-        i += length;
+        i += sequence.length;
     }
+}
+
+std::string utf8_lossy(std::string_view text) {
+    auto bytes = std::as_bytes(std::span(text.data(), text.size()));
+    std::string result;
+    result.reserve(text.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        Scan sequence = scan(bytes, i);
+        if (sequence.well_formed) {
+            result.append(text.substr(i, sequence.length));
+        } else {
+            result.append("\xEF\xBF\xBD");
+        }
+        i += sequence.length;
+    }
+    return result;
 }
 
 }  // namespace pakko
