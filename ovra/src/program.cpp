@@ -7,9 +7,6 @@
 
 namespace ovra {
 
-ProgramLinkError::ProgramLinkError(std::string log)
-    : std::runtime_error("Program link failed:\n" + log), log_(std::move(log)) {}
-
 namespace {
 
 // An active name as text GL can look up: UTF-8 and without a zero byte, as

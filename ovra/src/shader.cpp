@@ -5,8 +5,8 @@
 
 namespace ovra {
 
-ShaderCompilationError::ShaderCompilationError(std::string log)
-    : std::runtime_error("Shader compilation failed:\n" + log), log_(std::move(log)) {}
+DriverLogError::DriverLogError(std::string_view title, std::string log)
+    : std::runtime_error(std::string(title) + ":\n" + log), log_(std::move(log)) {}
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <functional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -27,15 +26,10 @@ struct UniformInfo {
     ActiveInfo info;
 };
 
-// A failed link, with the driver's log. what() is the display form,
-// "Program link failed:\n" followed by the log.
-class ProgramLinkError : public std::runtime_error {
+// A failed link: "Program link failed:\n" and the log.
+class ProgramLinkError : public DriverLogError {
 public:
-    explicit ProgramLinkError(std::string log);
-    const std::string& log() const { return log_; }
-
-private:
-    std::string log_;
+    explicit ProgramLinkError(std::string log) : DriverLogError("Program link failed", std::move(log)) {}
 };
 
 // Lookups by std::string_view compare bytes without building a string.

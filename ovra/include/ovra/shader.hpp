@@ -14,15 +14,21 @@ enum class ShaderType : ovra_raw::Enum {
     Fragment = 35632,  // GL_FRAGMENT_SHADER
 };
 
-// A failed compile, with the driver's log. what() is the display form,
-// "Shader compilation failed:\n" followed by the log.
-class ShaderCompilationError : public std::runtime_error {
+// A failure that the driver explains in a log. what() is the display form,
+// the title, ":\n" and the log.
+class DriverLogError : public std::runtime_error {
 public:
-    explicit ShaderCompilationError(std::string log);
+    DriverLogError(std::string_view title, std::string log);
     const std::string& log() const { return log_; }
 
 private:
     std::string log_;
+};
+
+// A failed compile: "Shader compilation failed:\n" and the log.
+class ShaderCompilationError : public DriverLogError {
+public:
+    explicit ShaderCompilationError(std::string log) : DriverLogError("Shader compilation failed", std::move(log)) {}
 };
 
 class Shader {

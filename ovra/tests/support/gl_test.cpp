@@ -1,7 +1,9 @@
 #include "ovra/testing/gl_test.hpp"
 
-#include <GLFW/glfw3.h>
+// epoxy first, and GLFW without its own GL header.
 #include <epoxy/gl.h>
+#define GLFW_INCLUDE_NONE
+#include <GLFW/glfw3.h>
 
 #include <stb_image_write.h>
 

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "ovra/draw.hpp"
+#include "ovra/testing/gl_test.hpp"
+
+namespace gl_records {
+
+struct Corner {
+    float a_pos[2];
+};
+constexpr std::array<ovra::VertexAttribute, 1> vertex_attributes(std::type_identity<Corner>) {
+    return {{{"a_pos", 0, 2}}};
+}
+
+struct Quad {
+    float i_pos[2];
+    float i_color[4];
+};
+constexpr std::array<ovra::VertexAttribute, 2> vertex_attributes(std::type_identity<Quad>) {
+    return {{{"i_pos", offsetof(Quad, i_pos), 2}, {"i_color", offsetof(Quad, i_color), 4}}};
+}
+
+}  // namespace gl_records
+
+namespace {
+
+using gl_records::Corner;
+using gl_records::Quad;
+using ovra::testing::pixel_at;
+using ovra::testing::read_pixels;
+using Pixel = std::array<std::uint8_t, 4>;
+
+constexpr const char* VERTEX = R"(#version 100
+attribute vec2 a_pos;
+attribute vec2 i_pos;
+attribute vec4 i_color;
+varying vec4 v_color;
+void main() {
+    v_color = i_color;
+    gl_Position = vec4(i_pos + a_pos, 0.0, 1.0);
+}
+)";
+
+constexpr const char* FRAGMENT = R"(#version 100
+precision mediump float;
+varying vec4 v_color;
+uniform vec4 u_tint;
+void main() {
+    gl_FragColor = v_color * u_tint;
+}
+)";
+
+bool near(Pixel actual, Pixel expected) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (std::abs(int(actual[i]) - int(expected[i])) > 1) return false;
+    }
+    return true;
+}
+
+struct DrawGlTest : ovra::testing::GlTest {
+    ovra::Program program() {
+        ovra::Shader vertex(ovra, ovra::ShaderType::Vertex, VERTEX);
+        ovra::Shader fragment(ovra, ovra::ShaderType::Fragment, FRAGMENT);
+        return ovra::Program(ovra, {&vertex, &fragment});
+    }
+};
+
+// Unit quads placed by instance in the quadrants of clip space: the lower
+// left one red, the lower right one green, the upper left one blue. The
+// instance range leaves out the fourth record, so the upper right quadrant
+// keeps the clear colour.
+TEST_F(DrawGlTest, InstancedQuadsLandInTheirQuadrants) {
+    auto target = ovra::Texture2d::new_uninitialized(ovra, {64, 64});
+    ovra::Framebuffer framebuffer(ovra, target);
+    ovra::Program quads = program();
+    auto corners = ovra::VertexBuffer<Corner>::new_static(ovra, {{{0, 0}}, {{1, 0}}, {{1, 1}}, {{0, 1}}});
+    auto instances = ovra::VertexBuffer<Quad>::new_dynamic(ovra, {{{-1, -1}, {1, 0, 0, 1}},
+                                                                  {{0, -1}, {0, 1, 0, 1}},
+                                                                  {{-1, 0}, {0, 0, 1, 1}},
+                                                                  {{0, 0}, {1, 1, 1, 1}}});
+    ovra::draw::clear(framebuffer, kimbly::ColorF32{0.2f, 0.2f, 0.2f, 1.0f}, 1.0f);
+    ovra::draw::draw(framebuffer, quads, ovra::draw_mode::TriangleFan{},
+                     ovra::VertexData::instanced(corners, ovra::VertexRange(instances, 0, 3)),
+                     {{"u_tint", kimbly::ColorF32{1.0f, 0.5f, 1.0f, 1.0f}}}, {});
+    EXPECT_EQ(ovra::testing::take_gl_error(), 0u);
+
+    std::vector<std::uint8_t> pixels = read_pixels(framebuffer);
+    ovra::testing::write_png(VELMORA_BINARY_DIR "/ovra_instanced_quads.png", framebuffer.size(), pixels);
+    struct Probe {
+        std::uint64_t x, y;
+        Pixel expected;
+    };
+    const Probe probes[] = {
+        {0, 0, {255, 0, 0, 255}},    {31, 31, {255, 0, 0, 255}},  {16, 16, {255, 0, 0, 255}},
+        {32, 0, {0, 128, 0, 255}},   {63, 31, {0, 128, 0, 255}},  {0, 32, {0, 0, 255, 255}},
+        {31, 63, {0, 0, 255, 255}},  {32, 32, {51, 51, 51, 255}}, {63, 63, {51, 51, 51, 255}},
+    };
+    for (const Probe& p : probes) {
+        Pixel actual = pixel_at(pixels, 64, p.x, p.y);
+        EXPECT_TRUE(near(actual, p.expected)) << "at (" << p.x << ", " << p.y << "): " << int(actual[0]) << " "
+                                              << int(actual[1]) << " " << int(actual[2]) << " " << int(actual[3]);
+    }
+}
+
+TEST_F(DrawGlTest, ClearWithNothingToClearChangesNoPixel) {
+    auto target = ovra::Texture2d::new_with(ovra, {8, 8}, [](kimbly::Vec2Usize p) {
+        return kimbly::ColorF32{float(p.x) / 8.0f, float(p.y) / 8.0f, 0.5f, 1.0f};
+    });
+    ovra::Framebuffer framebuffer(ovra, target);
+    std::vector<std::uint8_t> before = read_pixels(framebuffer);
+    ovra::draw::clear(framebuffer, std::nullopt, std::nullopt);
+    EXPECT_EQ(ovra::testing::take_gl_error(), 0u);
+    EXPECT_EQ(read_pixels(framebuffer), before);
+    EXPECT_EQ(pixel_at(before, 8, 4, 2), (Pixel{127, 63, 127, 255}));
+}
+
+}  // namespace
