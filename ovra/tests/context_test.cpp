@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "fake_gl.hpp"
-#include "log_capture.hpp"
+#include "test_support/log_capture.hpp"
 #include "ovra/error.hpp"
-#include "panic_message.hpp"
+#include "test_support/panic_message.hpp"
 
 namespace {
 
-using kimbly::testing::panic_message;
+using test_support::panic_message;
 using ovra::error::Error;
 
 TEST(GlError, KindsByCode) {
@@ -60,7 +60,7 @@ TEST(Ovra, LogsTheVersionOnlyWhenInfoPasses) {
         auto raw = std::make_unique<ovra_raw::RecordingContext>();
         raw->version = "4.5 \"Mesa\"";
         ovra::Ovra::create_with(std::move(raw));
-        EXPECT_EQ(kimbly::test::LogCapture::records("ovra::context"),
+        EXPECT_EQ(test_support::LogCapture::records("ovra::context"),
                   std::vector<std::string>{"INFO GL version: \"4.5 \\\"Mesa\\\"\""});
     });
     IN_CHILD_WITH_LOG(kimbly::logger::LevelFilter::Warn, [] {

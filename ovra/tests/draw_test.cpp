@@ -4,7 +4,9 @@
 
 #include "fake_gl.hpp"
 #include "ovra/draw.hpp"
-#include "panic_message.hpp"
+#include <kimbly/panic.hpp>
+
+#include "test_support/panic_message.hpp"
 
 namespace test_records {
 
@@ -38,7 +40,7 @@ constexpr std::array<ovra::VertexAttribute, 1> vertex_attributes(std::type_ident
 
 namespace {
 
-using kimbly::testing::panic_message;
+using test_support::panic_message;
 using test_records::Corner;
 using test_records::Instance;
 using test_records::Wide;

@@ -2,11 +2,11 @@
 
 #include "fake_gl.hpp"
 #include "ovra/program.hpp"
-#include "panic_message.hpp"
+#include "test_support/panic_message.hpp"
 
 namespace {
 
-using kimbly::testing::panic_message;
+using test_support::panic_message;
 using ovra_raw::RecordingContext;
 
 struct ProgramTest : ::testing::Test {

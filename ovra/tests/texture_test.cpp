@@ -5,11 +5,11 @@
 #include "fake_gl.hpp"
 #include "ovra/framebuffer.hpp"
 #include "ovra/texture.hpp"
-#include "panic_message.hpp"
+#include "test_support/panic_message.hpp"
 
 namespace {
 
-using kimbly::testing::panic_message;
+using test_support::panic_message;
 
 struct TextureTest : ::testing::Test {
     ovra::testing::FakeGl fake;
