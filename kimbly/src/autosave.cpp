@@ -1,6 +1,7 @@
 #include "kimbly/autosave.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -28,6 +29,39 @@ int write_all(int fd, std::string_view text) {
         text.remove_prefix(static_cast<std::size_t>(written));
     }
     return 0;
+}
+
+// The data must be on disk before a rename makes it the file, and a file
+// rewritten in place must not be reported saved when it is cut short.
+int write_and_close(int fd, std::string_view text) {
+    int error = write_all(fd, text);
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    return error;
+}
+
+void report_save_failure(const std::filesystem::path& path, int error) {
+    if (error != 0) logger::error(TARGET, "Failed to save {:?}: {}", path.string(), os_error_text(error));
+}
+
+// The file a path finally names. Saving replaces that file, so a symbolic
+// link (a relative one points from its own folder) stays a link.
+std::filesystem::path final_target(std::filesystem::path path) {
+    constexpr int MAX_LINKS = 40;
+    for (int followed = 0; followed < MAX_LINKS; ++followed) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(path, error)) break;
+        const std::filesystem::path next = std::filesystem::read_symlink(path, error);
+        if (error) break;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;
+}
+
+// The new file takes the old one's permissions: a private file stays private.
+void keep_mode_of(const std::filesystem::path& target, int fd) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) (void)::fchmod(fd, old.st_mode & 07777);
 }
 
 }  // namespace
@@ -67,23 +101,26 @@ void log_loaded(const std::filesystem::path& path) {
 }
 
 void save_text(const std::filesystem::path& path, std::string_view text) {
-    std::filesystem::path temporary = path;
+    const std::filesystem::path target = final_target(path);
+    std::filesystem::path temporary = target;
     temporary += ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
-        logger::error(TARGET, "Failed to create {:?}: {}", path.string(), os_error_text(errno));
+        // A folder we may not write to can still hold a file we may: rewrite
+        // that one in place, without the protection of the rename.
+        fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            logger::error(TARGET, "Failed to create {:?}: {}", path.string(), os_error_text(errno));
+            return;
+        }
+        report_save_failure(path, write_and_close(fd, text));
         return;
     }
-    int error = write_all(fd, text);
-    // The data must be on disk before the rename makes it the file: a crash
-    // in between would otherwise leave an empty preferences file.
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        logger::error(TARGET, "Failed to save {:?}: {}", path.string(), os_error_text(error));
-    }
+    keep_mode_of(target, fd);
+    int error = write_and_close(fd, text);
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+    if (error != 0) ::unlink(temporary.c_str());
+    report_save_failure(path, error);
 }
 
 }  // namespace kimbly::autosave::detail

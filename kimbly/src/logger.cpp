@@ -44,12 +44,17 @@ std::string_view colour_of(Level level) {
     return "";
 }
 
+// A fatal stop ends the program, so its reason always reaches standard
+// error: with logging off as a bare line, without the call stack.
 void log_panic(const PanicInfo& info) {
-    if (max_level() == LevelFilter::Off) return;
-    log(Level::Error, TARGET,
-        fmt::format("panicked at '{}', {}:{}:{}", info.message, info.location.file_name(), info.location.line(),
-                    info.location.column()),
-        info.location);
+    const std::string description = fmt::format("panicked at '{}', {}:{}:{}", info.message,
+                                                info.location.file_name(), info.location.line(),
+                                                info.location.column());
+    if (max_level() == LevelFilter::Off) {
+        write_stderr_raw(description + "\n");
+        return;
+    }
+    log(Level::Error, TARGET, description, info.location);
     if (max_level() == LevelFilter::Off) return;
     log(Level::Error, TARGET, capture_backtrace(), info.location);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -152,6 +153,59 @@ TEST_F(AutoSaveTest, SavingReplacesTheFileInsteadOfRewritingIt) {
         EXPECT_EQ(read_file(dir_ / "old"), old_text);
         EXPECT_EQ(read_file(path_), pakko::json::dump(Prefs{1.0f, 2, "3d"}));
     });
+}
+
+// Temporary files of the save that were left behind anywhere under `dir`.
+std::vector<std::string> leftovers(const fs::path& dir) {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+        if (entry.path().extension() == ".tmp") found.push_back(entry.path().string());
+    }
+    return found;
+}
+
+TEST_F(AutoSaveTest, SavingThroughASymbolicLinkReplacesItsTargetAndKeepsTheLink) {
+    in_child([&] {
+        fs::create_directory(dir_ / "shared");
+        write(dir_ / "shared" / "prefs.json", pakko::json::dump(Prefs{0.75f, 2, "3d"}));
+        fs::create_symlink("shared/prefs.json", path_);
+        {
+            auto prefs = AutoSave<Prefs>::load(path_);
+            prefs.write().speed = 9;
+        }
+        EXPECT_TRUE(fs::is_symlink(path_));
+        EXPECT_EQ(read_file(dir_ / "shared" / "prefs.json"), pakko::json::dump(Prefs{0.75f, 9, "3d"}));
+        EXPECT_EQ(leftovers(dir_), std::vector<std::string>{});
+        EXPECT_EQ(LogCapture::records(TARGET).size(), 1u) << "only the loading is logged";
+    });
+}
+
+TEST_F(AutoSaveTest, AFolderThatCannotTakeATemporaryFileHasTheFileRewrittenInPlace) {
+    const fs::path locked = dir_ / "locked";
+    fs::create_directory(locked);
+    const fs::path file = locked / "prefs.json";
+    write(file, pakko::json::dump(Prefs{}));
+    fs::permissions(file, fs::perms::all);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    in_child([&] {
+        // Permissions do not bind the superuser: the check runs as nobody.
+        if (::geteuid() == 0) {
+            constexpr uid_t NOBODY = 65534;
+            ASSERT_EQ(::chown(dir_.c_str(), NOBODY, NOBODY), 0);
+            ASSERT_EQ(::chown(file.c_str(), NOBODY, NOBODY), 0);
+            ASSERT_EQ(::setgid(NOBODY), 0);
+            ASSERT_EQ(::setuid(NOBODY), 0);
+        }
+        {
+            auto prefs = AutoSave<Prefs>::load(file);
+            prefs.write().renderer = "3d";
+        }
+        EXPECT_EQ(read_file(file), pakko::json::dump(Prefs{0.5f, 0, "3d"}));
+        EXPECT_EQ(leftovers(dir_), std::vector<std::string>{});
+        EXPECT_EQ(LogCapture::records(TARGET).size(), 1u) << "only the loading is logged";
+    });
+    fs::permissions(locked, fs::perms::owner_all);
 }
 
 TEST_F(AutoSaveTest, FileFailuresAreLoggedNeverThrown) {

@@ -34,3 +34,7 @@ std::size_t Traits::player_count(const Model& model) { return model.players.by_i
 Traits::Options Traits::preset_options(OptionsPreset preset) { return velmora::model::options_from(std::move(preset)); }
 
 void Traits::validate(const Model& model) { velmora::model::validate_model(model); }
+
+void Traits::validate_delta(const Model& model, const velmora::model::ModelDelta& delta) {
+    velmora::model::validate_delta(model, delta);
+}

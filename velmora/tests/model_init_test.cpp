@@ -14,6 +14,7 @@
 #include "velmora/model/frames.hpp"
 #include "velmora/model/init.hpp"
 #include "velmora/model/map_noise.hpp"
+#include "velmora/model/results.hpp"
 #include "velmora/model/validate.hpp"
 
 namespace velmora::model {
@@ -288,6 +289,24 @@ TEST(Init, PlayerCountsWithoutStarts) {
     EXPECT_NE(resource_cells(none), resource_cells(generate(8, 3, options)));
 }
 
+TEST(Init, OneAndNoPlayerGamesAreOverBeforeTheirFirstTick) {
+    auto alone = generate(5, 1, preset(OptionsPreset{Round1{}}));
+    ASSERT_EQ(alone.players.by_id.size(), 1u);
+    std::set<usize> owners;
+    for (const auto& entity : alone.entities.iter())
+        if (entity.player_id) owners.insert(*entity.player_id);
+    EXPECT_EQ(owners, std::set<usize>{1});
+    EXPECT_EQ(alone.entities.get(2)->position, (Vec2Usize{5, 5}));
+    EXPECT_TRUE(finished(alone));
+    EXPECT_EQ(results(alone), std::vector<usize>{0});
+
+    auto nobody = generate(5, 0, preset(OptionsPreset{Round1{}}));
+    EXPECT_TRUE(nobody.players.by_id.empty());
+    EXPECT_EQ(resource_cells(nobody).size(), nobody.entities.by_id.size());
+    EXPECT_TRUE(finished(nobody));
+    EXPECT_TRUE(results(nobody).empty());
+}
+
 TEST(Init, RefusesOptionsThatDontFitBeforeDrawing) {
     struct Case {
         const char* name;
@@ -302,8 +321,7 @@ TEST(Init, RefusesOptionsThatDontFitBeforeDrawing) {
     const Case cases[] = {
         {"five players with starts", 5, preset(OptionsPreset{Round2{}})},
         {"five players without starts", 5, bare(80)},
-        {"one player with starts", 1, preset(OptionsPreset{Round2{}})},
-        {"no player with starts", 0, preset(OptionsPreset{Round2{}})},
+        {"starts on each other", 2, with(80, EntityType::BuilderBase, {37, 37})},
         {"base past the far edge", 2, with(80, EntityType::BuilderBase, {76, 5})},
         {"unit past the far edge", 2, with(80, EntityType::BuilderUnit, {5, 80})},
         {"unit far outside", 2, with(80, EntityType::BuilderUnit, {200000, 0})},

@@ -75,6 +75,22 @@ TEST(ProcessTurn, DroppedOrdersAreLoggedAndTheTickGoesOn) {
                   std::vector<std::string>{"ERROR Got action for entity not belonging to the player"});
         EXPECT_EQ(d.model.entity_actions.by_id.at(d.unit_a).action, move_to(at(3, 2)));
         EXPECT_EQ(entity(d.model, d.unit_a).position, at(3, 2));
+
+        // A flood of bad orders: each tick logs its first ten, then how many
+        // more there were.
+        LogCapture::clear();
+        Duel flooded;
+        Action flood;
+        for (usize id = 1000; id < 1500; ++id) flood.entity_actions[id] = move_to(at(5, 5));
+        flood.entity_actions[flooded.unit_b] = move_to(at(5, 5));
+        // The foreign unit's id is the lowest, so its order comes first.
+        std::vector<std::string> tick_lines{"ERROR Got action for entity not belonging to the player"};
+        tick_lines.insert(tick_lines.end(), 9, "ERROR Got action for non-existent entity");
+        tick_lines.push_back("ERROR 491 more orders for missing or foreign entities were dropped");
+        auto expected = tick_lines;
+        expected.insert(expected.end(), tick_lines.begin(), tick_lines.end());
+        for (int tick = 0; tick < 2; ++tick) play(flooded.model, rng, {{0, flood}});
+        EXPECT_EQ(LogCapture::records(TURN_LOG), expected);
     });
 }
 

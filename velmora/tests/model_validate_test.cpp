@@ -75,6 +75,10 @@ TEST(ValidateModel, RejectsBrokenStatesNamingTheFault) {
         {"action key", [](Model& m) { m.entity_actions.by_id[4].entity_id = 3; },
          "entity actions: key 4 holds the record of id 3"},
         {"next id not above", [](Model& m) { m.next_id = 5; }, "next id 5 is not above the id 5"},
+        {"unit inside a base", [](Model& m) { m.entities.get(4)->position = {77, 76}; },
+         "entities 3 and 4 overlap at (77, 76)"},
+        {"resource under a unit", [](Model& m) { m.entities.get(5)->position = {0, 0}; },
+         "entities 4 and 5 overlap at (0, 0)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,7 +99,10 @@ std::string options_rejection(std::size_t players, const Options& options) {
 
 TEST(ValidateOptions, PresetsPassAndBadOptionsAreRejected) {
     for (auto preset : {OptionsPreset{Round1{}}, OptionsPreset{Round2{}}, OptionsPreset{Finals{}}}) {
-        EXPECT_EQ(options_rejection(4, options_from(preset)), "<accepted>");
+        for (std::size_t players = 0; players <= 4; ++players) {
+            SCOPED_TRACE(std::to_string(players) + " players");
+            EXPECT_EQ(options_rejection(players, options_from(preset)), "<accepted>");
+        }
     }
     Options base{20, {}, 0, 0, 100, false, {{EntityType::BuilderBase, {15, 15}}}};
     struct Case {
@@ -104,6 +111,7 @@ TEST(ValidateOptions, PresetsPassAndBadOptionsAreRejected) {
         std::function<void(Options&)> change;
         const char* message;
     };
+    using T = EntityType;
     std::vector<Case> cases = {
         {"five players", 5, [](Options&) {}, "5 players, at most 4 allowed"},
         {"map too large", 2, [](Options& o) { o.map_size = 5000; }, "map size 5000 is outside 1..1024"},
@@ -115,6 +123,15 @@ TEST(ValidateOptions, PresetsPassAndBadOptionsAreRejected) {
          "max_tick_count 2147483648 is out of range"},
         {"income too large", 2, [](Options& o) { o.passive_income = 1ull << 33; },
          "passive_income 8589934592 is out of range"},
+        // Ids as generation would give them: players first, then each
+        // player's starting list in order.
+        {"one player's own starts", 1, [](Options& o) { o.starting_entities.push_back({T::BuilderUnit, {17, 19}}); },
+         "starting entities 2 and 3 overlap at (17, 19)"},
+        {"opponents meet in the middle", 2, [](Options& o) { o.starting_entities[0].second = {8, 8}; },
+         "starting entities 3 and 4 overlap at (8, 8)"},
+        {"quarter turns meet", 4,
+         [](Options& o) { o.starting_entities = {{T::BuilderUnit, {2, 2}}, {T::MeleeUnit, {2, 17}}}; },
+         "starting entities 8 and 9 overlap at (17, 2)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -122,6 +139,11 @@ TEST(ValidateOptions, PresetsPassAndBadOptionsAreRejected) {
         c.change(options);
         EXPECT_EQ(options_rejection(c.players, options), c.message);
     }
+    // Touching edges is not overlapping.
+    Options touching{20, {}, 0, 0, 100, false, {{T::BuilderBase, {5, 5}}}};
+    EXPECT_EQ(options_rejection(2, touching), "<accepted>");
+    touching.starting_entities[0].second = {6, 6};
+    EXPECT_EQ(options_rejection(2, touching), "starting entities 3 and 4 overlap at (9, 9)");
 }
 
 }  // namespace

@@ -20,8 +20,10 @@ namespace detail {
 std::optional<std::string> read_text(const std::filesystem::path& path);
 void log_parse_failure(const std::filesystem::path& path, std::string_view error);
 void log_loaded(const std::filesystem::path& path);
-// Writes the text to a temporary file beside `path` and renames it over
-// `path`, so the old file stays whole until the new one is complete.
+// Writes the text to a temporary file beside the file `path` names (through
+// any symbolic links) and renames it over that file, so the old file stays
+// whole until the new one is complete. Where no temporary file can be made,
+// the file is rewritten in place.
 void save_text(const std::filesystem::path& path, std::string_view text);
 }  // namespace detail
 

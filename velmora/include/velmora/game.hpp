@@ -47,8 +47,10 @@ struct tarnwick::GameTraits<velmora::model::Model> {
 
     static std::size_t player_count(const Model& model);
     static Options preset_options(OptionsPreset preset);
-    // Throws model::InvalidState for a state the rules must not see.
+    // Throw model::InvalidState for a state the rules must not see, and for a
+    // delta of a game log that does not fit the state before it.
     static void validate(const Model& model);
+    static void validate_delta(const Model& model, const velmora::model::ModelDelta& delta);
 };
 
 namespace velmora {

@@ -109,8 +109,9 @@ GameProcessor repeat_full(std::unique_ptr<tarnwick::ByteSource> log, const FullO
     auto source = std::make_unique<RewindableSource>(std::move(log));
     {
         tarnwick::BufferedSource peek(std::make_unique<BorrowedSource>(*source));
-        const Game initial = kimbly::expect([&] { return pakko::read<Game>(peek); },
-                                            tarnwick::processor::processor_strategy::repeat::READ_FAILED);
+        namespace repeat = tarnwick::processor::processor_strategy::repeat;
+        const Game initial =
+            kimbly::expect([&] { return repeat::read_initial_state<Game>(peek); }, repeat::READ_FAILED);
         check_players(options.players.size(), Traits::player_count(initial), "game log");
     }
     source->rewind();

@@ -26,7 +26,35 @@ const Player* player_with_index(const Model& model, usize index) {
     return nullptr;
 }
 
+// A client may name any number of entities that do not exist or are not its
+// own; each is a line of the log. Only the first few of a tick are written,
+// then how many more there were, so one client cannot flood the log.
+constexpr usize MAX_LOGGED_ORDER_ERRORS = 10;
+
+class OrderErrors {
+public:
+    void report(const char* message) {
+        if (logged_ < MAX_LOGGED_ORDER_ERRORS) {
+            kimbly::logger::error(LOG_TARGET, "{}", message);
+            ++logged_;
+        } else {
+            ++unlogged_;
+        }
+    }
+
+    void summarize() const {
+        if (unlogged_ > 0)
+            kimbly::logger::error(LOG_TARGET, "{} more orders for missing or foreign entities were dropped",
+                                  unlogged_);
+    }
+
+private:
+    usize logged_ = 0;
+    usize unlogged_ = 0;
+};
+
 void store_orders(Model& model, std::map<usize, Action>& actions) {
+    OrderErrors errors;
     for (auto& [player_index, action] : actions) {
         // The caller sends only the indices of existing players.
         const Player* player = player_with_index(model, player_index);
@@ -34,11 +62,11 @@ void store_orders(Model& model, std::map<usize, Action>& actions) {
         for (auto& [entity_id, entity_action] : action.entity_actions) {
             const Entity* entity = model.entities.get(entity_id);
             if (entity == nullptr) {
-                kimbly::logger::error(LOG_TARGET, "Got action for non-existent entity");
+                errors.report("Got action for non-existent entity");
                 continue;
             }
             if (entity->player_id != player->id) {
-                kimbly::logger::error(LOG_TARGET, "Got action for entity not belonging to the player");
+                errors.report("Got action for entity not belonging to the player");
                 continue;
             }
             // The new order replaces the old one whole: an order with no
@@ -46,6 +74,7 @@ void store_orders(Model& model, std::map<usize, Action>& actions) {
             model.entity_actions.by_id.insert_or_assign(entity_id, StoredAction{entity_id, std::move(entity_action)});
         }
     }
+    errors.summarize();
 }
 
 void remove_dead(Model& model) {

@@ -2,10 +2,12 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include <pakko/pakko.hpp>
 
 #include "velmora/model/default_properties.hpp"
+#include "velmora/model/frames.hpp"
 
 namespace velmora::model {
 
@@ -69,9 +71,37 @@ void check_players(const Model& model) {
     }
 }
 
+struct Square {
+    usize id;
+    kimbly::Vec2Usize position;
+    usize size;
+};
+
+// Automatic attacks find their candidates through the tile map, which holds
+// one entity per cell, and sight keeps one value per cell: squares that share
+// a cell would make the rules pick other targets than they should. Every
+// square must already lie inside the map.
+void check_no_overlap(usize map_size, const std::vector<Square>& squares, const std::string& what) {
+    constexpr std::size_t FREE = 0;  // otherwise the square's position in the list plus one
+    std::vector<std::size_t> cells(map_size * map_size, FREE);
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        const Square& square = squares[i];
+        for (usize x = square.position.x; x < square.position.x + square.size; ++x) {
+            for (usize y = square.position.y; y < square.position.y + square.size; ++y) {
+                std::size_t& cell = cells[x * map_size + y];
+                if (cell != FREE)
+                    reject(what + " " + num(squares[cell - 1].id) + " and " + num(square.id) + " overlap at (" +
+                           num(x) + ", " + num(y) + ")");
+                cell = i + 1;
+            }
+        }
+    }
+}
+
 void check_entities(const Model& model) {
     check_keys(model.entities, "entities");
     const auto& table = model.entity_properties.value;
+    std::vector<Square> squares;
     for (const auto& entity : model.entities.iter()) {
         if (entity.player_id && model.players.get(*entity.player_id) == nullptr)
             reject("entity " + num(entity.id) + " is owned by unknown player " + num(*entity.player_id));
@@ -79,8 +109,10 @@ void check_entities(const Model& model) {
         if (entity.position.x + size > model.map_size || entity.position.y + size > model.map_size)
             reject("entity " + num(entity.id) + " at (" + num(entity.position.x) + ", " + num(entity.position.y) +
                    ") of size " + num(size) + " lies outside the map of size " + num(model.map_size));
+        squares.push_back({entity.id, entity.position, size});
     }
     check_keys(model.entity_actions, "entity actions");
+    check_no_overlap(model.map_size, squares, "entities");
 }
 
 void check_next_id(const Model& model) {
@@ -91,7 +123,24 @@ void check_next_id(const Model& model) {
     for (const auto& key : model.entities.by_id) check(key.first);
 }
 
+// Removals are applied first, so a record both removed and changed is gone
+// when its change arrives.
+template <class T>
+void check_changes(const Collection<T>& collection, const CollectionDelta<T>& delta, const std::string& what) {
+    const std::set<usize> removed(delta.removed.begin(), delta.removed.end());
+    for (const auto& change : delta.changed) {
+        if (collection.get(change.first) == nullptr || removed.contains(change.first))
+            reject("the delta changes " + what + " " + num(change.first) + ", which the state does not hold");
+    }
+}
+
 }  // namespace
+
+void validate_delta(const Model& model, const ModelDelta& delta) {
+    check_changes(model.players, delta.players, "player");
+    check_changes(model.entities, delta.entities, "entity");
+    check_changes(model.entity_actions, delta.entity_actions, "the action of entity");
+}
 
 void validate_model(const Model& model) {
     check_properties(model.entity_properties.value);
@@ -104,10 +153,6 @@ void validate_model(const Model& model) {
 
 void validate_options(std::size_t player_count, const Options& options) {
     check_player_count(player_count);
-    // Starting entities are meant for opponents in opposite corners; a lone
-    // player or none would get a game that ends at once or not at all.
-    if (!options.starting_entities.empty() && player_count < 2)
-        reject("starting entities need 2 to " + num(MAX_PLAYERS) + " players, not " + num(player_count));
     check_map_size(options.map_size);
     auto check_range = [](const char* field, usize value) {
         if (value > pakko::MAX_SIZE_VALUE) reject(std::string(field) + " " + num(value) + " is out of range");
@@ -125,6 +170,18 @@ void validate_options(std::size_t player_count, const Options& options) {
             reject("starting " + name(type) + " at (" + num(position.x) + ", " + num(position.y) +
                    ") lies outside the map of size " + num(options.map_size));
     }
+    // Each player gets the list turned into the game frame; the ids are those
+    // generation gives: the players first, then each player's list in order.
+    std::vector<Square> squares;
+    usize id = player_count + 1;
+    for (usize player = 0; player < player_count; ++player) {
+        for (const auto& [type, position] : options.starting_entities) {
+            usize size = table.at(type).size;
+            squares.push_back({id++, convert_position(player, position, size, options.map_size, FrameDirection::ToGame),
+                               size});
+        }
+    }
+    check_no_overlap(options.map_size, squares, "starting entities");
 }
 
 }  // namespace velmora::model

@@ -1,6 +1,6 @@
 #pragma once
 // Checks of game states and options that come from outside (a saved state,
-// the first state of a game log, custom options). The rules rely on these
+// the states of a game log, custom options). The rules rely on these
 // invariants without checking them, so a state that breaks one must never
 // reach them.
 #include <cstddef>
@@ -23,6 +23,10 @@ public:
 
 // Throws InvalidState naming the first fault found.
 void validate_model(const Model& model);
+
+// A delta read from outside, before it is applied to `model`: it may change
+// only records the state holds. Throws InvalidState.
+void validate_delta(const Model& model, const ModelDelta& delta);
 
 // Options for a game of `player_count` players; throws InvalidState.
 void validate_options(std::size_t player_count, const Options& options);
