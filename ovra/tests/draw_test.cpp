@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <kimbly/panic.hpp>
+
 #include <cstddef>
 
 #include "fake_gl.hpp"
 #include "ovra/draw.hpp"
-#include <kimbly/panic.hpp>
 
 #include "test_support/panic_message.hpp"
 

@@ -38,6 +38,8 @@ public:
 
     ovra_raw::Context& raw() { return *raw_; }
 
+    // Public for std::make_shared only: a context is made through
+    // create_from_window or create_with, which run init.
     explicit Ovra(std::unique_ptr<ovra_raw::Context> raw) : raw_(std::move(raw)) {}
 
 private:

@@ -104,6 +104,63 @@ TEST_F(DrawGlTest, InstancedQuadsLandInTheirQuadrants) {
     }
 }
 
+// A texture drawn over a framebuffer of its own size shows each texel at its
+// pixel: row 0 of the data is v = 0, the bottom row. The set names a texture
+// the program lacks first; it takes no unit, so the sampler's unit 0 holds
+// the right texture.
+TEST_F(DrawGlTest, TextureUniformSamplesRowZeroAtTheBottom) {
+    ovra::Shader vertex(ovra, ovra::ShaderType::Vertex, R"(#version 100
+attribute vec2 a_pos;
+varying vec2 v_uv;
+void main() {
+    v_uv = a_pos;
+    gl_Position = vec4(a_pos * 2.0 - 1.0, 0.0, 1.0);
+}
+)");
+    ovra::Shader fragment(ovra, ovra::ShaderType::Fragment, R"(#version 100
+precision mediump float;
+varying vec2 v_uv;
+uniform sampler2D u_texture;
+void main() {
+    gl_FragColor = texture2D(u_texture, v_uv);
+}
+)");
+    ovra::Program textured(ovra, {&vertex, &fragment});
+    auto texels = ovra::Texture2d::new_with(ovra, {2, 2}, [](kimbly::Vec2Usize p) {
+        return kimbly::ColorF32{p.x == 0 ? 1.0f : 0.0f, p.y == 0 ? 1.0f : 0.0f, 0.0f, 1.0f};
+    });
+    auto unused = ovra::Texture2d::new_uninitialized(ovra, {1, 1});
+    auto target = ovra::Texture2d::new_uninitialized(ovra, {2, 2});
+    ovra::Framebuffer framebuffer(ovra, target);
+    auto corners = ovra::VertexBuffer<Corner>::new_static(ovra, {{{0, 0}}, {{1, 0}}, {{1, 1}}, {{0, 1}}});
+    ovra::draw::draw(framebuffer, textured, ovra::draw_mode::TriangleFan{}, corners,
+                     {{"u_other", &unused}, {"u_texture", &texels}}, {});
+    EXPECT_EQ(ovra::testing::take_gl_error(), 0u);
+
+    std::vector<std::uint8_t> pixels = read_pixels(framebuffer);
+    EXPECT_EQ(pixel_at(pixels, 2, 0, 0), (Pixel{255, 255, 0, 255}));
+    EXPECT_EQ(pixel_at(pixels, 2, 1, 0), (Pixel{0, 255, 0, 255}));
+    EXPECT_EQ(pixel_at(pixels, 2, 0, 1), (Pixel{255, 0, 0, 255}));
+    EXPECT_EQ(pixel_at(pixels, 2, 1, 1), (Pixel{0, 0, 0, 255}));
+}
+
+TEST_F(DrawGlTest, SubImageReplacesOnlyItsRectangle) {
+    auto texture = ovra::Texture2d::new_with(ovra, {4, 3}, [](kimbly::Vec2Usize) {
+        return kimbly::ColorF32{0, 0, 0, 1};
+    });
+    std::vector<std::uint8_t> patch = {10, 20, 30, 255, 40, 50, 60, 255, 70, 80, 90, 255,
+                                       11, 21, 31, 255, 41, 51, 61, 255, 71, 81, 91, 255};
+    texture.sub_image({1, 1}, {3, 2}, patch);
+    ovra::Framebuffer framebuffer(ovra, texture);
+    std::vector<std::uint8_t> pixels = read_pixels(framebuffer);
+    EXPECT_EQ(pixel_at(pixels, 4, 0, 1), (Pixel{0, 0, 0, 255}));
+    EXPECT_EQ(pixel_at(pixels, 4, 1, 0), (Pixel{0, 0, 0, 255}));
+    EXPECT_EQ(pixel_at(pixels, 4, 1, 1), (Pixel{10, 20, 30, 255}));
+    EXPECT_EQ(pixel_at(pixels, 4, 3, 1), (Pixel{70, 80, 90, 255}));
+    EXPECT_EQ(pixel_at(pixels, 4, 1, 2), (Pixel{11, 21, 31, 255}));
+    EXPECT_EQ(pixel_at(pixels, 4, 3, 2), (Pixel{71, 81, 91, 255}));
+}
+
 TEST_F(DrawGlTest, ClearWithNothingToClearChangesNoPixel) {
     auto target = ovra::Texture2d::new_with(ovra, {8, 8}, [](kimbly::Vec2Usize p) {
         return kimbly::ColorF32{float(p.x) / 8.0f, float(p.y) / 8.0f, 0.5f, 1.0f};
