@@ -2,11 +2,13 @@
 // Drives a player program through the binary protocol over any pair of byte
 // streams; the TCP player is one of these over a socket.
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
 
+#include <kimbly/overloaded.hpp>
 #include <kimbly/panic.hpp>
 #include <pakko/pakko.hpp>
 
@@ -52,19 +54,29 @@ public:
             send(ServerMessage<G>{server_message::GetAction<G>{view, debug_interface != nullptr}});
             while (true) {
                 auto message = pakko::read<ClientMessage<G>>(*reader_);
-                if (auto* debug_message = std::get_if<client_message::DebugMessage<G>>(&message.value)) {
-                    // Without a debug interface the command has nowhere to go.
-                    if (debug_interface) debug_interface->send(std::move(debug_message->command));
-                } else if (std::holds_alternative<client_message::RequestDebugState>(message.value)) {
-                    if (!debug_interface) {
-                        throw protocol_error("Requested debug state with no debug interface available");
-                    }
-                    send(debug_interface->get_state());
-                } else if (auto* action = std::get_if<client_message::ActionMessage<G>>(&message.value)) {
-                    return std::move(action->action);
-                } else {
-                    throw protocol_error("Unexpected debug update done message in get_action");
-                }
+                std::optional<ActionOf<G>> action = std::visit(
+                    kimbly::Overloaded{
+                        [&](client_message::DebugMessage<G>& debug_message) -> std::optional<ActionOf<G>> {
+                            // Without a debug interface the command has nowhere to go.
+                            if (debug_interface) debug_interface->send(std::move(debug_message.command));
+                            return std::nullopt;
+                        },
+                        [&](client_message::RequestDebugState&) -> std::optional<ActionOf<G>> {
+                            if (!debug_interface) {
+                                throw protocol_error("Requested debug state with no debug interface available");
+                            }
+                            send(debug_interface->get_state());
+                            return std::nullopt;
+                        },
+                        [](client_message::ActionMessage<G>& action_message) -> std::optional<ActionOf<G>> {
+                            return std::move(action_message.action);
+                        },
+                        [](client_message::DebugUpdateDone&) -> std::optional<ActionOf<G>> {
+                            throw protocol_error("Unexpected debug update done message in get_action");
+                        },
+                    },
+                    message.value);
+                if (action) return std::move(*action);
             }
         });
     }
@@ -73,17 +85,24 @@ public:
         if (!connected()) kimbly::panic("Called debug_update after error");
         guarded([&] {
             send(ServerMessage<G>{server_message::DebugUpdate<G>{view}});
-            while (true) {
+            bool done = false;
+            while (!done) {
                 auto message = pakko::read<ClientMessage<G>>(*reader_);
-                if (auto* debug_message = std::get_if<client_message::DebugMessage<G>>(&message.value)) {
-                    debug_interface.send(std::move(debug_message->command));
-                } else if (std::holds_alternative<client_message::RequestDebugState>(message.value)) {
-                    send(debug_interface.get_state());
-                } else if (std::holds_alternative<client_message::DebugUpdateDone>(message.value)) {
-                    return;
-                } else {
-                    throw protocol_error("Unexpected action message in debug update");
-                }
+                done = std::visit(kimbly::Overloaded{
+                                      [&](client_message::DebugMessage<G>& debug_message) {
+                                          debug_interface.send(std::move(debug_message.command));
+                                          return false;
+                                      },
+                                      [&](client_message::RequestDebugState&) {
+                                          send(debug_interface.get_state());
+                                          return false;
+                                      },
+                                      [](client_message::DebugUpdateDone&) { return true; },
+                                      [](client_message::ActionMessage<G>&) -> bool {
+                                          throw protocol_error("Unexpected action message in debug update");
+                                      },
+                                  },
+                                  message.value);
             }
         });
     }
