@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <stdexcept>
 #include <string>
+#include <stop_token>
 #include <thread>
 #include <type_traits>
 
@@ -55,6 +57,14 @@ TEST_F(PanicTest, ExpectJoinsMessageAndError) {
 
 using ThreadTest = QuietHook;
 
+// Blocks until the thread is asked to stop.
+void wait_for_stop(const std::stop_token& stop) {
+    std::mutex mutex;
+    std::condition_variable_any never_notified;
+    std::unique_lock lock(mutex);
+    never_notified.wait(lock, stop, [] { return false; });
+}
+
 TEST_F(ThreadTest, JoinReportsHowTheBodyEnded) {
     struct Case {
         const char* name;
@@ -63,6 +73,7 @@ TEST_F(ThreadTest, JoinReportsHowTheBodyEnded) {
     };
     static constexpr Case CASES[] = {
         {"returns", [] {}, false},
+        {"stops on request", [] { throw StopRequested{}; }, false},
         {"panics", [] { panic("stop"); }, true},
         {"throws std::exception", [] { throw std::runtime_error("x"); }, true},
         {"throws something else", [] { throw 42; }, true},
@@ -71,36 +82,48 @@ TEST_F(ThreadTest, JoinReportsHowTheBodyEnded) {
         Thread thread(c.name, c.body);
         EXPECT_EQ(thread.join(), c.panicked) << c.name;
         EXPECT_FALSE(thread.joinable()) << c.name;
+        EXPECT_EQ(thread.join(), c.panicked) << c.name << ", joined again";
     }
+    EXPECT_FALSE(Thread().join());
 }
 
 TEST_F(ThreadTest, AStopEndsOnlyItsOwnThread) {
-    std::atomic<bool> release{false};
     std::atomic<int> survivor_steps{0};
-    Thread survivor("survivor", [&] {
-        while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    Thread survivor("survivor", [&](const std::stop_token& stop) {
+        wait_for_stop(stop);
         ++survivor_steps;
     });
     Thread stopper("stopper", [] { panic("only me"); });
     EXPECT_TRUE(stopper.join());
-    release = true;
+    EXPECT_EQ(survivor_steps, 0);
+    survivor.request_stop();
     EXPECT_FALSE(survivor.join());
     EXPECT_EQ(survivor_steps, 1);
 }
 
-TEST_F(ThreadTest, DroppingOrReplacingAThreadWaitsForIt) {
+// A body that waits for its stop request makes a test hang if letting go of
+// the thread does not ask it to stop before joining.
+TEST_F(ThreadTest, DroppingOrReplacingAThreadStopsAndJoinsIt) {
     std::atomic<int> finished{0};
-    auto slow = [&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    auto until_stopped = [&](const std::stop_token& stop) {
+        wait_for_stop(stop);
         ++finished;
     };
     {
-        Thread thread = spawn_thread("first", slow);
-        thread = spawn_thread("second", slow);
-        // The first has been joined; the second may already be done too.
-        EXPECT_GE(finished, 1);
+        Thread thread("first", until_stopped);
+        thread = Thread("second", until_stopped);
+        EXPECT_EQ(finished, 1);
     }
     EXPECT_EQ(finished, 2);
+}
+
+TEST_F(ThreadTest, AStopSourceMadeBeforeTheThreadStopsIt) {
+    std::stop_source stop;
+    std::stop_token handed_out = stop.get_token();
+    Thread thread("waiter", stop, [](const std::stop_token& token) { wait_for_stop(token); });
+    stop.request_stop();
+    EXPECT_FALSE(thread.join());
+    EXPECT_TRUE(handed_out.stop_requested());
 }
 
 TEST(PanicExit, MainEndsWith101AndTheMessageOnStandardError) {

@@ -119,6 +119,7 @@ TEST(HistoryMatch, SavedLogEqualsTheLiveOneAndLoadsBackToEveryLiveState) {
             std::move(processor), history.tick_handler(), std::nullopt);
         background.proceed(nullptr, static_cast<std::int32_t>(TICKS) + 5);
         ASSERT_TRUE(wait_for_states(history, TICKS + 1));
+        ASSERT_FALSE(background.stop());
     }
     ASSERT_EQ(live->states.size(), TICKS + 1);
 

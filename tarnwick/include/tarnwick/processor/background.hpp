@@ -11,6 +11,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -56,10 +57,15 @@ public:
         : player_count_(processor.player_count()), shared_(std::make_shared<Shared>()) {
         auto context = std::make_shared<Context>(
             Context{std::move(processor), std::move(push_tick), std::move(handlers), shared_});
-        thread_ = kimbly::Thread("game processor", [context]() mutable {
+        thread_ = kimbly::Thread("game processor", [context](const std::stop_token& stop) mutable {
             // Owned by the body alone, so that the processor and its players
             // go when the thread ends, whichever way it ends.
             auto owned = std::move(context);
+            Shared& shared = *owned->shared;
+            std::stop_callback on_stop(stop, [&shared] {
+                shared.budget.exchange(-1);
+                shared.parker.unpark();
+            });
             run(*owned);
         });
     }
@@ -67,11 +73,17 @@ public:
     BackgroundGameProcessor(const BackgroundGameProcessor&) = delete;
     BackgroundGameProcessor& operator=(const BackgroundGameProcessor&) = delete;
 
-    // Waits for a tick in progress (players' time-outs included).
-    ~BackgroundGameProcessor() noexcept(false) {
-        shared_->budget.exchange(-1);
-        shared_->parker.unpark();
-        if (thread_.join()) kimbly::panic(STOP_FAILED);
+    // Stops the thread as stop() does, but how it ended is left untold: a
+    // destructor has nobody to tell and must never stop the program.
+    ~BackgroundGameProcessor() = default;
+
+    // Stops the thread after the tick in progress (players' time-outs
+    // included) and waits for it. True when it had ended by a fatal stop,
+    // which the caller answers, typically by stopping with STOP_FAILED. Later
+    // calls give the same answer.
+    [[nodiscard]] bool stop() {
+        thread_.request_stop();
+        return thread_.join();
     }
 
     std::size_t player_count() const { return player_count_; }
@@ -88,7 +100,7 @@ public:
 
 private:
     struct Shared {
-        // -1 stops the thread.
+        // -1 stops the thread; only its stop request stores it.
         std::atomic<std::int32_t> budget{0};
         kimbly::PoisonMutex<std::shared_ptr<const G>> shown;
         Parker parker;
