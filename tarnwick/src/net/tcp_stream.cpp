@@ -115,6 +115,8 @@ void TcpStream::set_write_timeout(std::optional<std::chrono::milliseconds> timeo
     set_timeout(socket_.get(), SO_SNDTIMEO, timeout);
 }
 
+void TcpStream::shutdown_read() const noexcept { ::shutdown(socket_.get(), SHUT_RD); }
+
 TcpStream TcpStream::try_clone() const {
     OwnedFd copy(::fcntl(socket_.get(), F_DUPFD_CLOEXEC, 0));
     if (!copy.valid()) {

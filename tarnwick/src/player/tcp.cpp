@@ -3,6 +3,9 @@
 #include <chrono>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <stop_token>
+#include <string>
 
 #include <kimbly/logger.hpp>
 #include <kimbly/num.hpp>
@@ -33,15 +36,14 @@ std::chrono::milliseconds timeout_millis(double seconds) {
     return std::chrono::milliseconds(static_cast<std::chrono::milliseconds::rep>(std::min(millis, longest)));
 }
 
-Connection accept_client(net::TcpListener listener, const TcpPlayerOptions& options,
-                         const std::atomic<bool>& wanted) {
+Connection accept_client(net::TcpListener listener, const TcpPlayerOptions& options, const std::stop_token& stop) {
     std::optional<std::chrono::duration<double>> accept_timeout;
     if (options.accept_timeout) accept_timeout = std::chrono::duration<double>(*options.accept_timeout);
     // accept_one closes the listener whatever happens: one connection per
     // player, and a client that never sends its token does not hold the port.
-    net::AcceptResult accepted = listener.accept_one(accept_timeout, [&] { return wanted.load(); });
-    if (auto* stop = std::get_if<net::AcceptStop>(&accepted)) {
-        if (*stop == net::AcceptStop::TimedOut) {
+    net::AcceptResult accepted = listener.accept_one(accept_timeout, [&] { return !stop.stop_requested(); });
+    if (auto* ended = std::get_if<net::AcceptStop>(&accepted)) {
+        if (*ended == net::AcceptStop::TimedOut) {
             kimbly::logger::info(LOG_TARGET, "Timeout accepting player on port {}", options.port);
         }
         kimbly::logger::info(LOG_TARGET, "Stop listening port {}", options.port);
@@ -57,8 +59,19 @@ Connection accept_client(net::TcpListener listener, const TcpPlayerOptions& opti
     stream.set_nodelay(true);
     auto writer = std::make_unique<net::BufferedWriter>(std::make_unique<net::TcpStream>(stream.try_clone()));
     auto reader = std::make_unique<net::BufferedReader>(std::move(stream));
-    // Read even when none is configured: the client always sends one.
-    auto token = pakko::read<std::string>(*reader);
+    std::string token;
+    try {
+        // Without a time-out a silent client would hold the owner's stop for
+        // ever; the stop ends the read instead.
+        std::stop_callback interrupt(stop, [&stream = reader->stream()] { stream.shutdown_read(); });
+        // Read even when none is configured: the client always sends one.
+        token = pakko::read<std::string>(*reader);
+    } catch (const pakko::IoError&) {
+        if (!stop.stop_requested()) throw;
+        // Connected but no longer wanted: handed back like a ready player
+        // nobody took, which the client hears as Finish.
+        return Connection{std::move(reader), std::move(writer)};
+    }
     if (options.token && token != *options.token) {
         throw pakko::IoError(pakko::ErrorKind::Other, "Token mismatch");
     }

@@ -39,6 +39,10 @@ public:
     void set_read_timeout(std::optional<std::chrono::milliseconds> timeout);
     void set_write_timeout(std::optional<std::chrono::milliseconds> timeout);
 
+    // Ends reading on every handle of the connection, from any thread: a read
+    // blocked on it returns as at the end of the stream. Writing still works.
+    void shutdown_read() const noexcept;
+
     // A second handle of the same connection, so that reading and writing can
     // be owned separately.
     TcpStream try_clone() const;

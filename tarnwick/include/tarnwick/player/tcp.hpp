@@ -3,15 +3,14 @@
 // port is bound at once and a thread of its own waits for the client, hands
 // its token over and delivers the ready player (or the failure) through a
 // one-shot channel.
-#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <limits>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <utility>
 #include <variant>
 
@@ -19,6 +18,7 @@
 
 #include <kimbly/future_ext.hpp>
 #include <kimbly/panic.hpp>
+#include <kimbly/thread.hpp>
 #include <pakko/describe.hpp>
 #include <pakko/io.hpp>
 #include <pakko/json_value.hpp>
@@ -75,10 +75,11 @@ struct Connection {
 std::variant<net::TcpListener, pakko::IoError> bind_listener(const TcpPlayerOptions& options);
 
 // The accept thread's work up to a ready connection: waits for one client
-// while `wanted` holds, closes the listener, sets the time-outs and no-delay,
-// reads the token and checks it. Throws pakko::IoError.
-Connection accept_client(net::TcpListener listener, const TcpPlayerOptions& options,
-                         const std::atomic<bool>& wanted);
+// until `stop` is requested, closes the listener, sets the time-outs and
+// no-delay, reads the token and checks it. A stop while the token is awaited
+// gives the connection unchecked, for the caller to drop. Throws
+// pakko::IoError.
+Connection accept_client(net::TcpListener listener, const TcpPlayerOptions& options, const std::stop_token& stop);
 
 // The read and write time-out for `timeout` seconds; throws pakko::IoError
 // when it comes to 0 ms, which a socket would read as "no limit".
@@ -112,20 +113,23 @@ private:
     std::uint16_t port_;
 };
 
-// The creation in progress. Dropping it tells the accept thread that the
-// player is no longer wanted; the thread then ends within a poll interval.
+// The creation in progress; it owns the accept thread. Dropping it tells the
+// thread that the player is no longer wanted and waits for the thread, which
+// ends within a poll interval, or at once while it waits for the token.
 template <Game G>
 class TcpPlayer<G>::Pending {
 public:
-    Pending(kimbly::future_ext::Receiver<Result> receiver, std::shared_ptr<std::atomic<bool>> wanted)
-        : receiver_(std::move(receiver)), wanted_(std::move(wanted)) {}
+    Pending(kimbly::future_ext::Receiver<Result> receiver, kimbly::Thread accept_thread)
+        : receiver_(std::move(receiver)), accept_thread_(std::move(accept_thread)) {}
     Pending(Pending&&) noexcept = default;
+    // Member by member in declaration order: the channel before the thread,
+    // as in the destructor.
     Pending& operator=(Pending&&) noexcept = default;
     ~Pending() {
         // The channel goes first, so that a player delivered from now on comes
-        // back to the thread and is logged as dropped there.
+        // back to the thread and is logged as dropped there; the thread is
+        // then asked to stop and joined.
         receiver_.reset();
-        if (wanted_) *wanted_ = false;
     }
 
     // Waits for the client or the failure.
@@ -139,37 +143,32 @@ public:
 
 private:
     std::optional<kimbly::future_ext::Receiver<Result>> receiver_;
-    std::shared_ptr<std::atomic<bool>> wanted_;
+    kimbly::Thread accept_thread_;
 };
 
 template <Game G>
 typename TcpPlayer<G>::Pending TcpPlayer<G>::create(TcpPlayerOptions options) {
     auto [sender, receiver] = kimbly::future_ext::oneshot<Result>();
-    auto wanted = std::make_shared<std::atomic<bool>>(true);
     auto bound = std::make_shared<std::variant<net::TcpListener, pakko::IoError>>(bind_listener(options));
     auto shared_sender = std::make_shared<kimbly::future_ext::Sender<Result>>(std::move(sender));
-    // Never joined: it ends by itself once it has a result to hand over.
-    std::thread([shared_sender, bound, wanted, options] {
-        kimbly::catch_panic([&] {
-            Result result = [&]() -> Result {
-                try {
-                    if (auto* error = std::get_if<pakko::IoError>(bound.get())) throw *error;
-                    Connection connection =
-                        accept_client(std::get<net::TcpListener>(std::move(*bound)), options, *wanted);
-                    return std::make_unique<TcpPlayer>(std::move(connection), options.port);
-                } catch (const pakko::IoError& error) {
-                    return error;
-                }
-            }();
-            if (auto returned = shared_sender->send(std::move(result))) {
-                if (auto* player = std::get_if<std::unique_ptr<TcpPlayer>>(&*returned)) {
-                    log_dropped(options.port);
-                    player->reset();
-                }
+    kimbly::Thread accept_thread("tcp accept", [shared_sender, bound, options](const std::stop_token& stop) {
+        Result result = [&]() -> Result {
+            try {
+                if (auto* error = std::get_if<pakko::IoError>(bound.get())) throw *error;
+                Connection connection = accept_client(std::get<net::TcpListener>(std::move(*bound)), options, stop);
+                return std::make_unique<TcpPlayer>(std::move(connection), options.port);
+            } catch (const pakko::IoError& error) {
+                return error;
             }
-        });
-    }).detach();
-    return Pending(std::move(receiver), std::move(wanted));
+        }();
+        if (auto returned = shared_sender->send(std::move(result))) {
+            if (auto* player = std::get_if<std::unique_ptr<TcpPlayer>>(&*returned)) {
+                log_dropped(options.port);
+                player->reset();
+            }
+        }
+    });
+    return Pending(std::move(receiver), std::move(accept_thread));
 }
 
 }  // namespace tarnwick::player::tcp
