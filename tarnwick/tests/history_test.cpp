@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -21,6 +23,7 @@
 #include <pakko/memory_io.hpp>
 #include <pakko/pakko.hpp>
 
+#include "live_threads.hpp"
 #include "tarnwick/app/history/history.hpp"
 #include "test_support/panic_message.hpp"
 
@@ -608,16 +611,57 @@ TEST(HistoryLoad, ReadsTheLogIntoTheHistoryWhileItIsShown) {
                             Cut{pakko::to_bytes(Board{}).size(), 0}}) {
         TempFile file;
         file.write(std::vector<std::byte>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut.size)));
+        const std::size_t baseline = live_threads::count();
         auto loaded = History::load(file.path());
         expect_shows(loaded, match, 0, "just loaded");
-        ASSERT_TRUE(wait_for_states(loaded, cut.ticks + 1)) << cut.size;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        // The reader ends by itself at the end of the file or at the cut.
+        ASSERT_TRUE(live_threads::back_to(baseline)) << cut.size;
         EXPECT_EQ(loaded.stored_states(), cut.ticks + 1) << cut.size;
         for (std::size_t tick = 0; tick <= cut.ticks; ++tick) {
             loaded.go_to(static_cast<double>(tick), false);
             expect_shows(loaded, match, tick, "loaded tick " + std::to_string(tick));
         }
     }
+}
+
+// A game log of `ticks` ticks, each setting one cell, written straight.
+std::vector<std::byte> log_of(std::size_t ticks) {
+    std::vector<std::byte> bytes;
+    pakko::VecWriter out(bytes);
+    pakko::write(out, Board{});
+    for (std::size_t tick = 1; tick <= ticks; ++tick) {
+        pakko::write(out, std::vector<Mark>{});
+        pakko::write(out, board::BoardDelta{tick, {{0, static_cast<std::int32_t>(tick)}}, {}});
+    }
+    return bytes;
+}
+
+TEST(HistoryLoad, DroppingTheHistoryStopsItsReaderWhileItReadsOrWaitsOnTheFile) {
+    const std::size_t baseline = live_threads::count();
+    {
+        // Far more ticks than are read before the drop.
+        constexpr std::size_t TICKS = 100'000;
+        TempFile file;
+        file.write(log_of(TICKS));
+        auto loaded = History::load(file.path());
+        ASSERT_LT(loaded.stored_states(), TICKS + 1);
+    }
+    EXPECT_TRUE(live_threads::back_to(baseline));
+    {
+        // A pipe whose writer stays but never writes again: the reader waits.
+        TempFile fifo;
+        ASSERT_EQ(::mkfifo(fifo.path().c_str(), 0600), 0);
+        const int writer = ::open(fifo.path().c_str(), O_RDWR | O_CLOEXEC);
+        ASSERT_GE(writer, 0);
+        const auto bytes = log_of(3);
+        ASSERT_EQ(::write(writer, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+        {
+            auto loaded = History::load(fifo.path());
+            ASSERT_TRUE(wait_for_states(loaded, 4));
+            }
+        ::close(writer);
+    }
+    EXPECT_TRUE(live_threads::back_to(baseline));
 }
 
 TEST(HistoryLoad, ThrowsWhenTheFileOrItsFirstStateCannotBeRead) {

@@ -1,24 +1,38 @@
 #include "tarnwick/lib/byte_source.hpp"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include <kimbly/thread.hpp>
 #include <pakko/file_io.hpp>
 #include <pakko/memory_io.hpp>
 
 namespace tarnwick {
 
-FileSource::FileSource(const std::filesystem::path& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+FileSource::FileSource(const std::filesystem::path& path, std::stop_token stop)
+    : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), stop_(std::move(stop)) {
     if (fd_ < 0) throw pakko::io_error_from_errno(errno);
 }
 
 FileSource::~FileSource() { ::close(fd_); }
 
+void FileSource::wait_readable() const {
+    while (true) {
+        if (stop_.stop_requested()) throw kimbly::StopRequested{};
+        pollfd waiting{fd_, POLLIN, 0};
+        const int ready = ::poll(&waiting, 1, static_cast<int>(POLL_INTERVAL.count()));
+        if (ready > 0) return;  // data, the end or an error: the read tells which
+        if (ready < 0 && errno != EINTR) throw pakko::io_error_from_errno(errno);
+    }
+}
+
 std::size_t FileSource::read_some(std::span<std::byte> out) {
+    if (stop_.stop_possible()) wait_readable();
     while (true) {
         ssize_t n = ::read(fd_, out.data(), out.size());
         if (n >= 0) return static_cast<std::size_t>(n);

@@ -1,10 +1,12 @@
 #pragma once
 // Byte sources that can tell their end apart from a short read, which a game
 // log needs: a log may end after any whole tick record but never inside one.
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -22,8 +24,13 @@ public:
 
 class FileSource final : public ByteSource {
 public:
-    // Throws pakko::IoError when the file cannot be opened.
-    explicit FileSource(const std::filesystem::path& path);
+    // How often a read waiting on the file looks at its stop request.
+    static constexpr std::chrono::milliseconds POLL_INTERVAL{100};
+
+    // Throws pakko::IoError when the file cannot be opened. With a token that
+    // can be stopped, a stop request makes reads throw kimbly::StopRequested,
+    // within a poll interval also while one waits on a pipe nobody writes to.
+    explicit FileSource(const std::filesystem::path& path, std::stop_token stop = {});
     ~FileSource() override;
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
@@ -31,7 +38,10 @@ public:
     std::size_t read_some(std::span<std::byte> out) override;
 
 private:
+    void wait_readable() const;
+
     int fd_;
+    std::stop_token stop_;
 };
 
 // Every byte left in the source, as text. Throws pakko::IoError.

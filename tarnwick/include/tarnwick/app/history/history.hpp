@@ -9,14 +9,15 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string_view>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include <kimbly/diff.hpp>
 #include <kimbly/panic.hpp>
 #include <kimbly/poison_mutex.hpp>
+#include <kimbly/thread.hpp>
 #include <kimbly/timer.hpp>
 #include <pakko/io.hpp>
 #include <pakko/pakko.hpp>
@@ -75,16 +76,20 @@ public:
           current_events_(std::make_shared<const std::vector<Event>>()) {}
 
     // Reads the initial state of a game log and keeps reading the ticks on a
-    // thread of its own, which is never joined. Throws pakko::IoError when
-    // the file cannot be opened or its initial state cannot be read.
+    // thread of its own, which this history owns: dropping the history stops
+    // the reading between two records or while it waits on the file. Throws
+    // pakko::IoError when the file cannot be opened or its initial state
+    // cannot be read.
     static History load(const std::filesystem::path& path) {
-        auto reader = std::make_unique<BufferedSource>(std::make_unique<FileSource>(path));
+        std::stop_source stop;
+        auto reader = std::make_shared<BufferedSource>(std::make_unique<FileSource>(path, stop.get_token()));
         G initial = pakko::read<G>(*reader);
         History history(initial);
-        std::thread([reader = std::move(reader), state = std::move(initial),
-                     push = history.tick_handler()]() mutable {
-            kimbly::catch_panic([&] { read_ticks(*reader, state, push); });
-        }).detach();
+        history.reader_ = kimbly::Thread(
+            "replay reader", std::move(stop),
+            [reader, state = std::move(initial), push = history.tick_handler()](const std::stop_token& stop) mutable {
+                read_ticks(*reader, state, push, stop);
+            });
         return history;
     }
 
@@ -163,8 +168,8 @@ public:
     }
 
 private:
-    static void read_ticks(BufferedSource& reader, G& state, TickHandler& push) {
-        while (!kimbly::expect([&] { return reader.at_end(); }, REPLAY_READ_FAILED)) {
+    static void read_ticks(BufferedSource& reader, G& state, TickHandler& push, const std::stop_token& stop) {
+        while (!stop.stop_requested() && !kimbly::expect([&] { return reader.at_end(); }, REPLAY_READ_FAILED)) {
             auto events = kimbly::expect([&] { return pakko::read<std::vector<Event>>(reader); }, REPLAY_READ_FAILED);
             auto delta = kimbly::expect([&] { return pakko::read<typename kimbly::Diff<G>::Delta>(reader); },
                                         REPLAY_READ_FAILED);
@@ -233,6 +238,8 @@ private:
     kimbly::timer::Timer timer_;
     SharedEvents<Event> current_events_;
     double time_ = 0;
+    // The reader of a loaded game log; last, so that it stops first.
+    kimbly::Thread reader_;
 };
 
 }  // namespace tarnwick::app::history
