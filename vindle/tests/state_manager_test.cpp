@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <ovra/raw/recording_context.hpp>
+#include <test_support/panic_message.hpp>
+
+#include "vindle/state.hpp"
+
+namespace {
+
+using Journal = std::vector<std::string>;
+
+// Writes down what reaches it and answers transition with what the test
+// queued.
+class Scripted final : public vindle::State {
+public:
+    Scripted(std::string name, Journal& journal) : name_(std::move(name)), journal_(journal) {}
+    ~Scripted() override { journal_.push_back(name_ + " destroyed"); }
+    void update(double) override { journal_.push_back(name_ + " update"); }
+    void draw(ovra::Framebuffer&) override { journal_.push_back(name_ + " draw"); }
+    void handle_event(vindle::events::Event) override { journal_.push_back(name_ + " event"); }
+    std::optional<vindle::Transition> transition() override { return std::exchange(next, std::nullopt); }
+
+    std::optional<vindle::Transition> next;
+
+private:
+    std::string name_;
+    Journal& journal_;
+};
+
+struct Stack {
+    Scripted& add(const std::string& name) {
+        auto state = std::make_unique<Scripted>(name, journal);
+        auto& kept = *state;
+        stack.push(std::move(state));
+        return kept;
+    }
+    std::unique_ptr<Scripted> make(const std::string& name) {
+        journal.push_back(name + " made");
+        return std::make_unique<Scripted>(name, journal);
+    }
+    void frame() {
+        stack.handle_event(vindle::events::Wheel{1.0});
+        stack.update(0.1);
+        stack.draw(framebuffer);
+    }
+
+    ovra::OvraHandle ovra = ovra::Ovra::create_with(std::make_unique<ovra_raw::RecordingContext>());
+    ovra::Framebuffer framebuffer{ovra};
+    Journal journal;
+    vindle::StateManager stack;
+};
+
+TEST(StateManager, OnlyTheTopStateRunsAndAPushLeavesTheOneBelowUntouched) {
+    Stack s;
+    s.add("below");
+    s.add("top").next = vindle::transition::Push{s.make("pushed")};
+    s.frame();
+    s.frame();
+    EXPECT_EQ(s.journal, (Journal{"pushed made", "top event", "top update", "pushed draw", "pushed event",
+                                  "pushed update", "pushed draw"}));
+}
+
+TEST(StateManager, SwitchDestroysTheOldTopBeforeTheNewOneTakesItsPlace) {
+    Stack s;
+    s.add("first").next = vindle::transition::Switch{s.make("second")};
+    s.frame();
+    EXPECT_EQ(s.journal, (Journal{"second made", "first event", "first update", "first destroyed", "second draw"}));
+}
+
+TEST(StateManager, AnEmptyStackDropsEventsAndAnswersPop) {
+    Stack s;
+    s.add("only").next = vindle::transition::Pop{};
+    EXPECT_FALSE(s.stack.transition().has_value());
+    s.frame();
+    s.frame();
+    EXPECT_EQ(s.journal, (Journal{"only event", "only update", "only destroyed"}));
+    EXPECT_TRUE(s.stack.empty());
+    EXPECT_TRUE(std::holds_alternative<vindle::transition::Pop>(*s.stack.transition()));
+    EXPECT_EQ(test_support::panic_message([&] { s.stack.switch_to(s.make("late")); }),
+              "switch on an empty state stack");
+}
+
+}  // namespace
