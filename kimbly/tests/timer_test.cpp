@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <thread>
+
+#include "test_support/fake_clock.hpp"
 
 namespace kimbly::timer {
 namespace {
@@ -24,27 +25,37 @@ TEST(Timer, SecondsAreWholeSecondsPlusNanoseconds) {
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(to_seconds(c.duration), c.seconds) << c.duration.count();
 }
 
-TEST(Timer, ElapsedLeavesTheTimerAlone) {
+TEST(Timer, ReadsTheMonotonicClockUnlessGivenOne) {
+    const auto before = Timer::Clock::now();
     Timer timer;
-    std::this_thread::sleep_for(5ms);
-    double first = timer.elapsed();
-    double second = timer.elapsed();
-    EXPECT_GE(first, 0.005);
-    EXPECT_GE(second, first);
+    const double elapsed = timer.elapsed();
+    const double bound = to_seconds(Timer::Clock::now() - before);
+    EXPECT_GE(elapsed, 0.0);
+    EXPECT_LE(elapsed, bound);
+}
+
+TEST(Timer, ElapsedLeavesTheTimerAlone) {
+    test_support::FakeClock clock;
+    clock.advance(3s);
+    Timer timer(clock.source());
+    clock.advance(5ms);
+    EXPECT_DOUBLE_EQ(timer.elapsed(), 0.005);
+    EXPECT_DOUBLE_EQ(timer.elapsed(), 0.005);
 }
 
 TEST(Timer, TickRestartsFromTheInstantItMeasuredTo) {
-    Timer outer;
-    Timer timer;
-    std::this_thread::sleep_for(20ms);
-    double first = timer.tick();
-    double second = timer.tick();
-    double total = outer.elapsed();
-    EXPECT_GE(first, 0.020);
-    EXPECT_LT(second, first);
-    // No gap and no overlap between consecutive ticks.
-    EXPECT_LE(first + second, total);
-    EXPECT_LT(timer.elapsed(), first);
+    // Every reading finds this clock 1 ms later: a tick that read it again to
+    // restart would lose the time between its two readings.
+    test_support::FakeClock clock;
+    Timer timer([&clock] {
+        clock.advance(1ms);
+        return clock.now();
+    });
+    EXPECT_DOUBLE_EQ(timer.tick(), 0.001);
+    EXPECT_DOUBLE_EQ(timer.tick(), 0.001);
+    clock.advance(20ms);
+    EXPECT_DOUBLE_EQ(timer.elapsed(), 0.021);
+    EXPECT_DOUBLE_EQ(timer.tick(), 0.022);
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 
 #include "live_threads.hpp"
 #include "tarnwick/app/history/history.hpp"
+#include "test_support/fake_clock.hpp"
 #include "test_support/panic_message.hpp"
 
 using test_support::panic_message;
@@ -494,15 +495,20 @@ TEST(History, TheNewestTickKeepsThePreviousDataUntilSomePlayerFlushes) {
 }
 
 TEST(History, TheHoldOfThePreviousDataEndsAfterHalfASecond) {
-    History history(Board{});
+    test_support::FakeClock clock;
+    History history(Board{}, clock.source());
     auto command = history.debug_command_handler();
     command(0, false, add("before"));
     history.tick_handler()(Board{1, {}}, {});
     command(0, false, auto_flush(false));
     command(0, false, add("after"));
+    // Time before the tick is shown does not count.
+    clock.advance(std::chrono::seconds(1));
+    history.go_to(1, false);
+    clock.advance(std::chrono::milliseconds(500) - std::chrono::nanoseconds(1));
     history.go_to(1, false);
     EXPECT_EQ(history.current_state().debug_data.at(0).shown, drawings({"before"}));
-    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    clock.advance(std::chrono::nanoseconds(1));
     history.go_to(1, false);
     EXPECT_EQ(history.current_state().debug_data.at(0).pending, drawings({"after"}));
 }

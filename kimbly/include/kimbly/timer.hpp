@@ -1,6 +1,9 @@
 #pragma once
-// A stopwatch over the monotonic clock.
+// A stopwatch over the monotonic clock, or over a clock of the caller's, so
+// that what depends on elapsed time can be checked without waiting.
 #include <chrono>
+#include <functional>
+#include <utility>
 
 namespace kimbly::timer {
 
@@ -10,8 +13,10 @@ double to_seconds(std::chrono::nanoseconds duration);
 class Timer {
 public:
     using Clock = std::chrono::steady_clock;
+    // Where a timer reads the time; it must never go back.
+    using Now = std::function<Clock::time_point()>;
 
-    Timer() : start_(Clock::now()) {}
+    explicit Timer(Now now = Clock::now) : now_(std::move(now)), start_(now_()) {}
     // Seconds since the start or the last tick; the timer is left alone.
     double elapsed() const;
     // Seconds since the start or the last tick, then restarts from the same
@@ -19,6 +24,7 @@ public:
     double tick();
 
 private:
+    Now now_;
     Clock::time_point start_;
 };
 

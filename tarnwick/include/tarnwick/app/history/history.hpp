@@ -68,11 +68,13 @@ public:
     using DebugCommandHandler =
         std::function<void(std::size_t player_index, bool in_debug_update, debug::DebugCommand<Data> command)>;
 
-    explicit History(const G& initial)
+    // `now` times the hold of the previous tick's debug data.
+    explicit History(const G& initial, kimbly::timer::Timer::Now now = kimbly::timer::Timer::Clock::now)
         : shared_(std::make_shared<kimbly::PoisonMutex<SharedState>>(SharedState(initial))),
           game_{initial, 0},
           renderer_{shared_->lock()->renderer.last(), 0},
           current_debug_data_(std::make_shared<const DebugDataMap<Data>>()),
+          timer_(std::move(now)),
           current_events_(std::make_shared<const std::vector<Event>>()) {}
 
     // Reads the initial state of a game log and keeps reading the ticks on a
@@ -127,7 +129,7 @@ public:
                 passed.insert(passed.end(), events.begin(), events.end());
             }
         }
-        if (shown != game_.index) timer_ = kimbly::timer::Timer();
+        if (shown != game_.index) timer_.tick();  // the hold starts afresh
 
         move_debug_data(*shared, shown);
         move_snapshots(previous_game_, game_, shared->game.entries(), shown);
