@@ -62,7 +62,7 @@ constexpr auto pakko_describe(pakko::Tag<Vec2<T>>) {
 template <class T>
 struct pakko::Traits<kimbly::Vec2<T>> {
     static pakko::Schema create_schema() {
-        pakko::Struct result = pakko::detail::record_struct<kimbly::Vec2<T>>();
+        pakko::Struct result = pakko::record_struct<kimbly::Vec2<T>>();
         result.name = pakko::Name("Vec2" + pakko::Schema::of<T>()->full_name());
         return result;
     }

@@ -149,12 +149,6 @@ Struct record_struct() {
 
 namespace detail {
 
-// The earlier name of record_struct, kept for code already written against it.
-template <DescribedRecord T>
-Struct record_struct() {
-    return pakko::record_struct<T>();
-}
-
 template <class V, std::size_t... I>
 std::vector<Struct> one_of_variants(std::index_sequence<I...>) {
     static_assert((DescribedRecord<std::variant_alternative_t<I, V>> && ...),

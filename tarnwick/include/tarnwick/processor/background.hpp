@@ -45,7 +45,7 @@ private:
 template <Game G>
 using HistoryTickHandler = std::function<void(const G& state, std::vector<EventOf<G>> events)>;
 
-namespace _impl {
+namespace detail {
 
 template <Game G>
 class BackgroundGameProcessor {
@@ -145,8 +145,8 @@ private:
     kimbly::Thread thread_;
 };
 
-}  // namespace _impl
+}  // namespace detail
 
-using _impl::BackgroundGameProcessor;
+using detail::BackgroundGameProcessor;
 
 }  // namespace tarnwick::processor::background
