@@ -49,6 +49,54 @@ TEST(ModelDelta, EqualStatesGiveTheSixtyOneByteDelta) {
     EXPECT_EQ(pakko::from_bytes<ModelDelta>(bytes), delta);
 }
 
+// Game logs written by earlier builds hold these bytes: every kind of
+// collection change, in each of the three collections.
+TEST(ModelDelta, FormIsPinned) {
+    auto before = sample_model();
+    auto after = before;
+    after.next_id = 11;
+    after.current_tick = 4;
+    after.players.get(2)->resource = 41;
+    after.entities.by_id.erase(5);
+    after.entities.get(4)->health = 9;
+    after.entities.by_id[10] = Entity{10, 1, EntityType::Wall, {6, 7}, 50, false};
+    after.entity_actions.by_id.erase(4);
+    after.entity_actions.by_id[10] = StoredAction{10, EntityAction{{}, {}, {}, RepairAction{3}}};
+    auto delta = kimbly::diff(before, after);
+
+    EXPECT_EQ(to_hex(pakko::to_bytes(delta)),
+              to_hex(hex("0B 00 00 00, 50 00 00 00, 01, E8 03 00 00, E8 03 00 00, 04 00 00 00, 02 00 00 00,"
+                         // players: changed 2
+                         "00 00 00 00, 00 00 00 00, 01 00 00 00, 02 00 00 00, 02 00 00 00 01 00 00 00 00 00 00 00 29 00 00 00,"
+                         // entities: added 10, removed 5, changed 4
+                         "01 00 00 00, 0A 00 00 00 01 01 00 00 00 00 00 00 00 06 00 00 00 07 00 00 00 32 00 00 00 00,"
+                         "01 00 00 00, 05 00 00 00,"
+                         "01 00 00 00, 04 00 00 00, 04 00 00 00 01 02 00 00 00 03 00 00 00 46 00 00 00 46 00 00 00 09 00 00 00 01,"
+                         // entity_actions: added 10, removed 4
+                         "01 00 00 00, 0A 00 00 00 00 00 00 01 03 00 00 00, 01 00 00 00, 04 00 00 00, 00 00 00 00")));
+    EXPECT_EQ(pakko::json::to_json(delta).dump(),
+              R"({"next_id":11,"map_size":80,"fog_of_war":true,"entity_properties":null,"max_tick_count":1000,)"
+              R"("max_pathfind_nodes":1000,"current_tick":4,"passive_income":2,)"
+              R"("players":{"added":[],"removed":[],"changed":[[2,{"id":2,"index":1,"score":0,"resource":41}]]},)"
+              R"("entities":{"added":[{"id":10,"player_id":1,"entity_type":"Wall","position":{"x":6,"y":7},)"
+              R"("health":50,"active":false}],"removed":[5],"changed":[[4,{"id":4,"player_id":2,)"
+              R"("entity_type":"BuilderUnit","position":{"x":70,"y":70},"health":9,"active":true}]]},)"
+              R"("entity_actions":{"added":[{"entity_id":10,"action":{"move_action":null,"build_action":null,)"
+              R"("attack_action":null,"repair_action":{"target":3}}}],"removed":[4],"changed":[]}})");
+
+    std::vector<std::string> names;
+    pakko::for_each_field<ModelDelta>([&](const auto& field) {
+        EXPECT_EQ(field.docs.count, 0u);
+        EXPECT_EQ(field.json_key, field.name);
+        names.emplace_back(field.name);
+    });
+    EXPECT_EQ(pakko::describe<ModelDelta>().name, "ModelDelta");
+    EXPECT_EQ(pakko::describe<ModelDelta>().docs.count, 0u);
+    EXPECT_EQ(names, (std::vector<std::string>{"next_id", "map_size", "fog_of_war", "entity_properties",
+                                               "max_tick_count", "max_pathfind_nodes", "current_tick",
+                                               "passive_income", "players", "entities", "entity_actions"}));
+}
+
 TEST(ModelDelta, IncomeChangesEveryPlayer) {
     auto before = sample_model();
     auto after = before;
