@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -273,6 +274,34 @@ TEST(SightRangeMap, ReusedGridIsRecomputedFromScratch) {
     sight_range_maps_into(state.model, grids);
     ASSERT_EQ(grids.size(), 1u);
     EXPECT_EQ(grids.at(1), sight_range_map(state.model, &state.player(1)));
+}
+
+// Grids shared between callers: the same squares give the same grid, a
+// changed state a fresh one, and a grid someone still holds never changes.
+TEST(SightRangeMap, SharedGridsFollowTheState) {
+    StateBuilder state(40, true);
+    const usize unit = state.add(1, EntityType::RangedUnit, 5, 5);
+    state.add(2, EntityType::RangedUnit, 30, 30);
+    const auto first = shared_sight_range_map(state.model, &state.player(1));
+    EXPECT_EQ(shared_sight_range_map(state.model, &state.player(1)), first);
+    EXPECT_EQ(*first, sight_range_map(state.model, &state.player(1)));
+    const SightGrid before = *first;
+
+    state.model.entities.by_id.at(unit).position = {20, 20};
+    // More states than the thread keeps grids for, so that the first one's
+    // slot is wanted again while it is held.
+    for (usize x = 0; x < 12; ++x) {
+        state.model.entities.by_id.at(unit).position = {x, 7};
+        EXPECT_EQ(*shared_sight_range_map(state.model, &state.player(1)), sight_range_map(state.model, &state.player(1)));
+    }
+    EXPECT_EQ(*first, before);
+
+    std::map<usize, std::shared_ptr<const SightGrid>> grids;
+    shared_sight_range_maps(state.model, grids);
+    ASSERT_EQ(grids.size(), 2u);
+    for (const auto& [id, grid] : grids) EXPECT_EQ(*grid, sight_range_map(state.model, &state.player(id))) << id;
+    state.model.fog_of_war = false;
+    EXPECT_EQ(*shared_sight_range_map(state.model, &state.player(1)), sight_range_map(state.model, &state.player(1)));
 }
 
 // --- views ------------------------------------------------------------------

@@ -18,6 +18,8 @@ namespace {
 
 bool sees_square(const SightGrid& grid, kimbly::Vec2Usize corner, usize size) {
     const usize m = grid.map_size;
+    // Most entities are single cells: units and resources.
+    if (size == 1) return corner.x < m && corner.y < m && grid.at(corner.x, corner.y) != 0;
     const usize x_end = std::min(corner.x + size, m);
     const usize y_end = std::min(corner.y + size, m);
     for (usize x = corner.x; x < x_end; ++x) {
@@ -33,10 +35,9 @@ bool sees_square(const SightGrid& grid, kimbly::Vec2Usize corner, usize size) {
 PlayerView player_view(const Model& model, const Player& player) {
     if (player.index >= FRAME_COUNT)
         kimbly::panic("player index " + std::to_string(player.index) + " has no coordinate frame");
-    // Views are built for every player on every tick: the grid's storage is
-    // kept per thread, so only the view itself is allocated.
-    thread_local SightGrid grid;
-    sight_range_map_into(model, &player, grid);
+    // The tick that follows the views plans with the same grids.
+    const std::shared_ptr<const SightGrid> shared_grid = shared_sight_range_map(model, &player);
+    const SightGrid& grid = *shared_grid;
 
     const auto& table = model.entity_properties.value;
     std::array<usize, ENTITY_TYPE_COUNT> sizes{};

@@ -1,7 +1,9 @@
 #include "velmora/model/sight.hpp"
 
 #include <algorithm>
-#include <span>
+#include <array>
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "velmora/model/model.hpp"
@@ -62,61 +64,155 @@ void stamp(SightGrid& grid, usize x0, usize x1, usize y0, usize y1, usize value)
     }
 }
 
-// Fills `grid` from the squares of `owned`, the entities whose sight counts.
-void fill_grid(const Model& model, std::span<const Entity* const> owned, SightGrid& grid) {
-    const usize m = model.map_size;
+// One square whose sight counts, clipped to the map, with the sight it
+// starts with and what stamping it would cost.
+struct SightSource {
+    usize x0;
+    usize x1;
+    usize y0;
+    usize y1;
+    // sight_range + 1; 0 when that wrapped, and the square then sees nothing.
+    usize value;
+    usize stamp_area;
+
+    bool operator==(const SightSource&) const = default;
+};
+
+// Everything a grid is computed from.
+struct SightInputs {
+    usize map_size = 0;
+    bool fog_of_war = false;
+    std::vector<SightSource> sources;
+
+    bool operator==(const SightInputs&) const = default;
+};
+
+// The properties of every type, looked up once per grid instead of once per
+// entity. A type missing from the table fails as the table's own lookup does.
+using PropertiesByType = std::array<const EntityProperties*, ENTITY_TYPE_COUNT>;
+
+PropertiesByType properties_by_type(const Model& model) {
+    PropertiesByType by_type{};
+    for (const auto& [type, properties] : model.entity_properties.value)
+        if (static_cast<std::size_t>(type) < ENTITY_TYPE_COUNT) by_type[static_cast<std::size_t>(type)] = &properties;
+    return by_type;
+}
+
+const EntityProperties& properties_of(const Model& model, const PropertiesByType& by_type, EntityType type) {
+    const auto at = static_cast<std::size_t>(type);
+    if (at < ENTITY_TYPE_COUNT && by_type[at] != nullptr) return *by_type[at];
+    return model.entity_properties.value.at(type);
+}
+
+SightSource source_of(const Entity& entity, const EntityProperties& properties, usize m) {
+    // Squares lie inside the map in every valid state; clipping keeps a
+    // broken one from writing past the grid.
+    const usize side = std::min(properties.size, m) + 2 * std::min(properties.sight_range, m);
+    return {entity.position.x,
+            std::min(entity.position.x + properties.size, m),
+            entity.position.y,
+            std::min(entity.position.y + properties.size, m),
+            properties.sight_range + 1,
+            side * side / 2 + 1};
+}
+
+void start_inputs(const Model& model, SightInputs& inputs) {
+    inputs.map_size = model.map_size;
+    inputs.fog_of_war = model.fog_of_war;
+    inputs.sources.clear();
+}
+
+// The squares of `player`'s entities, or of every owned entity when it is
+// null; none with fog of war off, where every cell is visible.
+void gather(const Model& model, const Player* player, SightInputs& inputs) {
+    start_inputs(model, inputs);
+    if (!model.fog_of_war) return;
+    const PropertiesByType by_type = properties_by_type(model);
+    for (const auto& entity : model.entities.iter()) {
+        if (!entity.player_id) continue;
+        if (player != nullptr && *entity.player_id != player->id) continue;
+        inputs.sources.push_back(source_of(entity, properties_of(model, by_type, entity.entity_type), model.map_size));
+    }
+}
+
+// Fills `grid` from `inputs`.
+void fill_grid(const SightInputs& inputs, SightGrid& grid) {
+    const usize m = inputs.map_size;
     grid.map_size = m;
-    if (!model.fog_of_war) {
+    if (!inputs.fog_of_war) {
         grid.counters.assign(m * m, 1);
         return;
     }
     grid.counters.assign(m * m, 0);
     if (m == 0) return;
-    const auto& table = model.entity_properties.value;
     // Stamping costs about the area of each entity's diamond, spreading four
     // passes over the map: stamp while the diamonds are the cheaper.
     usize stamped_area = 0;
     const usize spread_cost = 4 * m * m;
-    for (const Entity* entity : owned) {
-        const auto& properties = table.at(entity->entity_type);
-        const usize side = std::min(properties.size, m) + 2 * std::min(properties.sight_range, m);
-        stamped_area += side * side / 2 + 1;
+    for (const SightSource& source : inputs.sources) {
+        stamped_area += source.stamp_area;
         if (stamped_area > spread_cost) break;
     }
     const bool by_stamps = stamped_area <= spread_cost;
-    for (const Entity* entity : owned) {
-        const auto& properties = table.at(entity->entity_type);
-        const usize value = properties.sight_range + 1;
-        // Squares lie inside the map in every valid state; clipping keeps a
-        // broken one from writing past the grid.
-        const usize x_end = std::min(entity->position.x + properties.size, m);
-        const usize y_end = std::min(entity->position.y + properties.size, m);
-        if (entity->position.x >= x_end || entity->position.y >= y_end) continue;
+    for (const SightSource& source : inputs.sources) {
+        if (source.x0 >= source.x1 || source.y0 >= source.y1) continue;
         // A range so large that sight + 1 wraps to 0 sees nothing.
-        if (value == 0) continue;
+        if (source.value == 0) continue;
         if (by_stamps) {
-            stamp(grid, entity->position.x, x_end, entity->position.y, y_end, value);
+            stamp(grid, source.x0, source.x1, source.y0, source.y1, source.value);
             continue;
         }
-        for (usize x = entity->position.x; x < x_end; ++x)
-            for (usize y = entity->position.y; y < y_end; ++y) grid.at(x, y) = std::max(grid.at(x, y), value);
+        for (usize x = source.x0; x < source.x1; ++x)
+            for (usize y = source.y0; y < source.y1; ++y) grid.at(x, y) = std::max(grid.at(x, y), source.value);
     }
     if (!by_stamps) spread(grid);
+}
+
+// Grids recently computed on this thread with what they were computed from.
+// A handful covers the views of a tick and the tick that follows them.
+class SharedGrids {
+public:
+    std::shared_ptr<const SightGrid> get(SightInputs& inputs) {
+        ++clock_;
+        for (Entry& entry : entries_) {
+            if (entry.grid && entry.inputs == inputs) {
+                entry.last_use = clock_;
+                return entry.grid;
+            }
+        }
+        Entry& oldest = *std::min_element(entries_.begin(), entries_.end(),
+                                          [](const Entry& a, const Entry& b) { return a.last_use < b.last_use; });
+        // A grid still held elsewhere must not change under its holder.
+        if (!oldest.grid || oldest.grid.use_count() > 1) oldest.grid = std::make_shared<SightGrid>();
+        std::swap(oldest.inputs, inputs);
+        oldest.last_use = clock_;
+        fill_grid(oldest.inputs, *oldest.grid);
+        return oldest.grid;
+    }
+
+private:
+    struct Entry {
+        SightInputs inputs;
+        std::shared_ptr<SightGrid> grid;
+        std::uint64_t last_use = 0;
+    };
+    static constexpr std::size_t SIZE = 8;
+
+    std::array<Entry, SIZE> entries_;
+    std::uint64_t clock_ = 0;
+};
+
+SharedGrids& shared_grids() {
+    thread_local SharedGrids grids;
+    return grids;
 }
 
 }  // namespace
 
 void sight_range_map_into(const Model& model, const Player* player, SightGrid& grid) {
-    thread_local std::vector<const Entity*> owned;
-    owned.clear();
-    if (model.fog_of_war) {
-        for (const auto& entity : model.entities.iter()) {
-            if (!entity.player_id) continue;
-            if (player != nullptr && *entity.player_id != player->id) continue;
-            owned.push_back(&entity);
-        }
-    }
-    fill_grid(model, owned, grid);
+    thread_local SightInputs inputs;
+    gather(model, player, inputs);
+    fill_grid(inputs, grid);
 }
 
 SightGrid sight_range_map(const Model& model, const Player* player) {
@@ -125,26 +221,53 @@ SightGrid sight_range_map(const Model& model, const Player* player) {
     return grid;
 }
 
+std::shared_ptr<const SightGrid> shared_sight_range_map(const Model& model, const Player* player) {
+    thread_local SightInputs inputs;
+    gather(model, player, inputs);
+    return shared_grids().get(inputs);
+}
+
 std::map<usize, SightGrid> sight_range_maps(const Model& model) {
     std::map<usize, SightGrid> grids;
     sight_range_maps_into(model, grids);
     return grids;
 }
 
+namespace {
+
+// Every player's inputs from one walk over the collection, by player id.
+std::map<usize, SightInputs>& gather_each(const Model& model) {
+    thread_local std::map<usize, SightInputs> each;
+    std::erase_if(each, [&](const auto& entry) { return model.players.get(entry.first) == nullptr; });
+    for (const auto& player : model.players.iter()) start_inputs(model, each[player.id]);
+    if (!model.fog_of_war) return each;
+    const PropertiesByType by_type = properties_by_type(model);
+    // Consecutive entities mostly share an owner.
+    SightInputs* last = nullptr;
+    usize last_owner = 0;
+    for (const auto& entity : model.entities.iter()) {
+        if (!entity.player_id) continue;
+        if (last == nullptr || last_owner != *entity.player_id) {
+            auto found = each.find(*entity.player_id);
+            if (found == each.end()) continue;
+            last = &found->second;
+            last_owner = *entity.player_id;
+        }
+        last->sources.push_back(source_of(entity, properties_of(model, by_type, entity.entity_type), model.map_size));
+    }
+    return each;
+}
+
+}  // namespace
+
 void sight_range_maps_into(const Model& model, std::map<usize, SightGrid>& grids) {
     std::erase_if(grids, [&](const auto& entry) { return model.players.get(entry.first) == nullptr; });
-    // One walk over the collection sorts the owned entities by player.
-    thread_local std::map<usize, std::vector<const Entity*>> owned;
-    for (auto& [id, list] : owned) list.clear();
-    if (model.fog_of_war) {
-        for (const auto& entity : model.entities.iter())
-            if (entity.player_id) owned[*entity.player_id].push_back(&entity);
-    }
-    static const std::vector<const Entity*> NONE;
-    for (const auto& player : model.players.iter()) {
-        auto found = owned.find(player.id);
-        fill_grid(model, found != owned.end() ? found->second : NONE, grids[player.id]);
-    }
+    for (auto& [id, inputs] : gather_each(model)) fill_grid(inputs, grids[id]);
+}
+
+void shared_sight_range_maps(const Model& model, std::map<usize, std::shared_ptr<const SightGrid>>& grids) {
+    std::erase_if(grids, [&](const auto& entry) { return model.players.get(entry.first) == nullptr; });
+    for (auto& [id, inputs] : gather_each(model)) grids[id] = shared_grids().get(inputs);
 }
 
 }  // namespace velmora::model

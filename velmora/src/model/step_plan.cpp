@@ -9,17 +9,40 @@
 
 namespace velmora::model {
 
+FindTargetPos::FindTargetPos(const AutoAttack& auto_attack, const Model& model, const TileMap& tile_map,
+                             const Entity& unit, const EntityIndex& entities, const TileClasses& classes)
+    : FindTargetPos(auto_attack, model, tile_map, unit, entities) {
+    classes_ = &classes;
+    Entity probe;
+    for (std::size_t cls = 1; cls < classes.class_count(); ++cls) {
+        probe.player_id = classes.owner_of(cls);
+        probe.entity_type = TileClasses::type_of(cls);
+        valid_[cls] = is_valid_target(unit, probe, auto_attack.valid_targets);
+    }
+}
+
 usize FindTargetPos::operator()(usize cost, kimbly::Vec2Usize cell) const {
     if (cost > auto_attack_.pathfind_range) return pathfind::NOT_ENTERABLE;
+    if (classes_ != nullptr) {
+        const std::size_t at = classes_->index(cell);
+        const std::size_t stride = classes_->stride();
+        const bool beside_target = valid_[classes_->at(at - stride)] || valid_[classes_->at(at + stride)] ||
+                                   valid_[classes_->at(at + 1)] || valid_[classes_->at(at - 1)];
+        return beside_target ? 0 : 1;
+    }
+    return beside_target_by_tiles(cell) ? 0 : 1;
+}
+
+bool FindTargetPos::beside_target_by_tiles(kimbly::Vec2Usize cell) const {
     for (Offset offset : NEIGHBOUR_ORDER) {
         kimbly::Vec2Usize next;
         if (!neighbour_of(cell, offset, model_.map_size, next)) continue;
         const Tile& tile = tile_map_.at(next);
         if (tile.kind != Tile::Kind::Entity) continue;
         const Entity* candidate = index_ != nullptr ? index_->get(tile.id) : model_.entities.get(tile.id);
-        if (candidate != nullptr && is_valid_target(unit_, *candidate, auto_attack_.valid_targets)) return 0;
+        if (candidate != nullptr && is_valid_target(unit_, *candidate, auto_attack_.valid_targets)) return true;
     }
-    return 1;
+    return false;
 }
 
 namespace {
@@ -31,7 +54,11 @@ std::optional<kimbly::Vec2Usize> candidate_step(const Model& model, kimbly::rng:
                                                 const EntityAction& action) {
     const auto& properties = model.entity_properties.value;
     if (action.attack_action && action.attack_action->auto_attack) {
-        FindTargetPos goal(*action.attack_action->auto_attack, model, tick.tile_map, unit, tick.entity_index);
+        const AutoAttack& auto_attack = *action.attack_action->auto_attack;
+        const FindTargetPos goal =
+            tick.tile_classes.complete()
+                ? FindTargetPos(auto_attack, model, tick.tile_map, unit, tick.entity_index, tick.tile_classes)
+                : FindTargetPos(auto_attack, model, tick.tile_map, unit, tick.entity_index);
         auto result = pathfind::pathfind(rng, model.map_size, tick.entity_index, properties, tick.tile_map, sight, unit,
                                          goal, false, model.max_pathfind_nodes);
         if (result.goal_value == 0) return result.first_step;
@@ -52,6 +79,7 @@ void plan_steps(const Model& model, kimbly::rng::Rng& rng, TickState& tick) {
     const auto& properties = model.entity_properties.value;
     // Nothing changes the collection while steps are planned.
     tick.entity_index.refill(model.entities);
+    tick.tile_classes.refill(model);
     // Nothing has acted yet, so the ready list is every active entity in
     // ascending id order: walking the collection visits them in that order
     // without looking each one up.
@@ -70,7 +98,7 @@ void plan_steps(const Model& model, kimbly::rng::Rng& rng, TickState& tick) {
 
         const StoredAction* stored = model.entity_actions.get(id);
         const EntityAction& action = stored != nullptr ? stored->action : NO_ACTION;
-        auto step = candidate_step(model, rng, tick, *unit, grid->second, action);
+        auto step = candidate_step(model, rng, tick, *unit, *grid->second, action);
         if (!step || *step == unit->position || step->x >= model.map_size || step->y >= model.map_size) continue;
         tick.plan_step(id, *step);
     }

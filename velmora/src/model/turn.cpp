@@ -119,7 +119,7 @@ void start_tick(const Model& model, TickState& tick) {
     for (const Entity& entity : model.entities.iter())
         if (entity.active) tick.ready.push_back(entity.id);
     tick.tile_map.refill(model);
-    sight_range_maps_into(model, tick.sight_grids);
+    shared_sight_range_maps(model, tick.sight_grids);
     tick.rebuild_ready_list();
     tick.step_plan.clear();
     tick.events.clear();

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -136,26 +137,38 @@ private:
 
 // The search's scratch grid. A reset moves to a new generation instead of
 // clearing: a cell stamped with an older generation reads as having no state.
+// A cell keeps only the side it was entered from, not its parent's
+// coordinates, so that the grid a search walks stays small in the cache.
 class StateMap {
 public:
+    // Marks the start cell, which was entered from no side.
+    static constexpr std::uint8_t NO_SIDE = 0xff;
+
     struct State {
         usize cost = 0;
-        usize parent_x = 0;
-        usize parent_y = 0;
+        // Index into NEIGHBOUR_ORDER of the step that entered the cell, or
+        // NO_SIDE.
+        std::uint8_t side = NO_SIDE;
     };
 
     // A new generation; the grid is replaced only when its size differs.
     void reset(usize width, usize height);
 
-    const State* get(usize x, usize y) const {
+    std::optional<State> get(usize x, usize y) const {
         const Cell& cell = cells_[x * height_ + y];
-        return cell.stamp == generation_ && cell.has_state ? &cell.state : nullptr;
+        if (cell.stamp != stamp_) return std::nullopt;
+        return State{cell.cost, cell.side};
+    }
+    // The cost of a reached cell; nullptr when the cell has no state.
+    const usize* cost(usize x, usize y) const {
+        const Cell& cell = cells_[x * height_ + y];
+        return cell.stamp == stamp_ ? &cell.cost : nullptr;
     }
     void set(usize x, usize y, State state) {
         Cell& cell = cells_[x * height_ + y];
-        cell.stamp = generation_;
-        cell.has_state = true;
-        cell.state = state;
+        cell.stamp = stamp_;
+        cell.side = state.side;
+        cell.cost = state.cost;
     }
 
     usize generation() const { return generation_; }
@@ -166,12 +179,15 @@ public:
 
 private:
     struct Cell {
-        usize stamp = 0;
-        State state;
-        bool has_state = false;
+        usize cost = 0;
+        // Never 0 for a generation in use: a fresh cell has no state.
+        std::uint32_t stamp = 0;
+        std::uint8_t side = NO_SIDE;
     };
 
     usize generation_ = 0;
+    // The generation's low bits, as the cells hold it.
+    std::uint32_t stamp_ = 0;
     usize width_ = 0;
     usize height_ = 0;
     std::vector<Cell> cells_;

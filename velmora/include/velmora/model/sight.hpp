@@ -3,6 +3,7 @@
 // cell: 0 is not visible, anything else is.
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "velmora/model/entity.hpp"
@@ -36,6 +37,12 @@ SightGrid sight_range_map(const Model& model, const Player* player);
 // reuses its storage.
 void sight_range_map_into(const Model& model, const Player* player, SightGrid& grid);
 
+// The same grid, shared with earlier callers on this thread that asked for
+// one from the same squares on a map of the same size: the views of a tick
+// and the tick's own planning see the same game, and a grid is computed once
+// for them all. A returned grid never changes.
+std::shared_ptr<const SightGrid> shared_sight_range_map(const Model& model, const Player* player);
+
 // Every player's grid, keyed by player id.
 std::map<usize, SightGrid> sight_range_maps(const Model& model);
 
@@ -45,5 +52,8 @@ std::map<usize, SightGrid> sight_range_maps(const Model& model);
 // than computing them, since the allocator hands the memory back to the
 // system each time.
 void sight_range_maps_into(const Model& model, std::map<usize, SightGrid>& grids);
+
+// Every player's shared grid, into a map the caller keeps.
+void shared_sight_range_maps(const Model& model, std::map<usize, std::shared_ptr<const SightGrid>>& grids);
 
 }  // namespace velmora::model

@@ -2,12 +2,15 @@
 // Step planning: before the phases of a tick, every ready unit picks the side
 // neighbour it wants to enter, towards a target of its automatic attack if
 // one is within reach, else towards its move target.
+#include <array>
+
 #include <kimbly/rng.hpp>
 #include <kimbly/vec2.hpp>
 
 #include "velmora/model/model.hpp"
 #include "velmora/model/pathfind.hpp"
 #include "velmora/model/tick_state.hpp"
+#include "velmora/model/tile_classes.hpp"
 #include "velmora/model/tile_map.hpp"
 
 namespace velmora::model {
@@ -23,15 +26,24 @@ public:
     FindTargetPos(const AutoAttack& auto_attack, const Model& model, const TileMap& tile_map, const Entity& unit,
                   const EntityIndex& entities)
         : auto_attack_(auto_attack), model_(model), tile_map_(tile_map), unit_(unit), index_(&entities) {}
+    // The same reading the tile map's classes, which must be complete and
+    // classify `tile_map` with `entities`.
+    FindTargetPos(const AutoAttack& auto_attack, const Model& model, const TileMap& tile_map, const Entity& unit,
+                  const EntityIndex& entities, const TileClasses& classes);
 
     usize operator()(usize cost, kimbly::Vec2Usize cell) const;
 
 private:
+    bool beside_target_by_tiles(kimbly::Vec2Usize cell) const;
+
     const AutoAttack& auto_attack_;
     const Model& model_;
     const TileMap& tile_map_;
     const Entity& unit_;
     const EntityIndex* index_ = nullptr;
+    const TileClasses* classes_ = nullptr;
+    // By tile class: whether an entity of that class is a valid target.
+    std::array<bool, TileClasses::CLASS_COUNT> valid_{};
 };
 
 inline FindTargetPos find_target_pos(const AutoAttack& auto_attack, const Model& model, const TileMap& tile_map,

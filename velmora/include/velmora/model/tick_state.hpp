@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include <kimbly/vec2.hpp>
@@ -11,6 +12,7 @@
 #include "velmora/model/model.hpp"
 #include "velmora/model/pathfind.hpp"
 #include "velmora/model/sight.hpp"
+#include "velmora/model/tile_classes.hpp"
 #include "velmora/model/tile_map.hpp"
 
 namespace velmora::model {
@@ -57,13 +59,16 @@ struct TickState {
     // Occupancy at the start of the tick, plus the cells reserved by the
     // build phase.
     TileMap tile_map;
-    // Every player's sight grid, by player id.
-    std::map<usize, SightGrid> sight_grids;
+    // Every player's sight grid, by player id; shared with the views of the
+    // same state.
+    std::map<usize, std::shared_ptr<const SightGrid>> sight_grids;
     // The neighbouring cell each unit wants to enter this tick.
     std::map<usize, kimbly::Vec2Usize> step_plan;
     std::vector<Event> events;
     // The game's entities for step planning, during which none change.
     EntityIndex entity_index;
+    // The start tile map's classes, for the automatic-attack searches.
+    TileClasses tile_classes;
     // By entity id: ORDERED when the entity has a standing action, PLANNED
     // when it has a step in the plan. Most ready entities are resources with
     // neither, and the phases pass over them without a map lookup. Ids past
