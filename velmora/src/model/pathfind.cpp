@@ -31,6 +31,40 @@ struct Below {
     bool operator()(const Entry& a, const Entry& b) const { return a.key > b.key; }
 };
 
+// Takes the top entry off the heap, moving the others exactly as
+// std::pop_heap does (equal keys must leave in the same order as they always
+// have, or matches would change), but picking the child to follow without a
+// branch: which child wins is as random as the tie-breaks.
+Entry pop_top(std::vector<Entry>& heap) {
+    const Entry top = heap.front();
+    const std::size_t len = heap.size() - 1;
+    if (len > 0) {
+        const Entry value = heap.back();
+        std::size_t hole = 0;
+        std::size_t child = 0;
+        while (child < (len - 1) / 2) {
+            child = 2 * (child + 1);
+            child -= static_cast<std::size_t>(Below{}(heap[child], heap[child - 1]));
+            heap[hole] = heap[child];
+            hole = child;
+        }
+        if ((len & 1) == 0 && child == (len - 2) / 2) {
+            child = 2 * (child + 1);
+            heap[hole] = heap[child - 1];
+            hole = child - 1;
+        }
+        while (hole > 0) {
+            const std::size_t parent = (hole - 1) / 2;
+            if (!Below{}(heap[parent], value)) break;
+            heap[hole] = heap[parent];
+            hole = parent;
+        }
+        heap[hole] = value;
+    }
+    heap.pop_back();
+    return top;
+}
+
 usize saturating_add(usize a, usize b) { return a > NOT_ENTERABLE - b ? NOT_ENTERABLE : a + b; }
 
 // One per thread. The queue's storage is kept here too so that a search
@@ -119,9 +153,7 @@ SearchResult pathfind(kimbly::rng::Rng& rng, usize map_size, const EntityIndex& 
 
     usize budget = node_budget;
     while (!queue.empty()) {
-        std::pop_heap(queue.begin(), queue.end(), Below{});
-        const Entry entry = queue.back();
-        queue.pop_back();
+        const Entry entry = pop_top(queue);
         const kimbly::Vec2Usize cell{entry.x, entry.y};
         if (*states.cost(cell.x, cell.y) != entry.cost) continue;  // a cheaper path came later
 
