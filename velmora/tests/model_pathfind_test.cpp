@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
+#include <kimbly/chacha20.hpp>
 #include <kimbly/panic.hpp>
 
 #include "model_fixture.hpp"
 #include "velmora/model/pathfind.hpp"
+#include "velmora/model/search_queue.hpp"
 #include "velmora/model/sight.hpp"
 #include "velmora/model/tile_map.hpp"
 
@@ -206,6 +210,38 @@ TEST(Pathfind, GoalIsAskedOnceForTheStartAndPerPopAndEntry) {
     EXPECT_EQ(calls[6], (std::pair<usize, kimbly::Vec2Usize>{1, at(11, 10)}));
     // Not-enterable neighbours still took their draw: 1 + 4 + 3 values.
     EXPECT_EQ(rng.u32_count, 8u);
+}
+
+// Entries with equal keys leave in the order the standard heap gives them:
+// that order is part of every match that was ever played.
+TEST(Pathfind, QueueLeavesAsTheStandardHeap) {
+    auto rng = kimbly::rng::ChaCha20Rng::seed_from_u64(3);
+    std::vector<pathfind::QueueEntry> ours;
+    std::vector<pathfind::QueueEntry> standard;
+    std::vector<std::uint16_t> our_order;
+    std::vector<std::uint16_t> standard_order;
+    std::uint16_t serial = 0;
+    auto pop_both = [&] {
+        our_order.push_back(pathfind::pop_top(ours).x);
+        std::pop_heap(standard.begin(), standard.end(), pathfind::Below{});
+        standard_order.push_back(standard.back().x);
+        standard.pop_back();
+    };
+    for (int round = 0; round < 2000; ++round) {
+        // Pushes outnumber pops, and keys repeat often.
+        if (kimbly::rng::below(rng, 3) != 0 || ours.empty()) {
+            const pathfind::QueueEntry entry{pathfind::queue_key(kimbly::rng::below(rng, 4),
+                                                                 static_cast<std::uint32_t>(kimbly::rng::below(rng, 3))),
+                                             0, serial++, 0};
+            pathfind::push(ours, entry);
+            standard.push_back(entry);
+            std::push_heap(standard.begin(), standard.end(), pathfind::Below{});
+        } else {
+            pop_both();
+        }
+    }
+    while (!ours.empty()) pop_both();
+    EXPECT_EQ(our_order, standard_order);
 }
 
 TEST(Pathfind, ScratchIsReusedPerMapSize) {

@@ -4,66 +4,13 @@
 
 #include <kimbly/panic.hpp>
 
+#include "velmora/model/search_queue.hpp"
+
 namespace velmora::model::pathfind {
 
 namespace {
 
-// Heap order: the smallest estimate on top, then the larger tie-break; the
-// cost takes no part. Both are packed into one number, estimate above the
-// inverted tie-break, so that the order is a single comparison: the queue's
-// tie-breaks are random, and two branches on them mispredict half the time.
-// Coordinates are held in 16 bits to keep the entries small; the search
-// refuses larger maps.
-struct Entry {
-    unsigned __int128 key;
-    usize cost;
-    std::uint16_t x;
-    std::uint16_t y;
-};
 constexpr usize MAX_SEARCH_MAP_SIZE = usize{1} << 16;
-
-unsigned __int128 heap_key(usize estimate, std::uint32_t tie_break) {
-    return (static_cast<unsigned __int128>(estimate) << 32) | static_cast<std::uint32_t>(~tie_break);
-}
-
-// The top of the heap is the entry with the smallest key.
-struct Below {
-    bool operator()(const Entry& a, const Entry& b) const { return a.key > b.key; }
-};
-
-// Takes the top entry off the heap, moving the others exactly as
-// std::pop_heap does (equal keys must leave in the same order as they always
-// have, or matches would change), but picking the child to follow without a
-// branch: which child wins is as random as the tie-breaks.
-Entry pop_top(std::vector<Entry>& heap) {
-    const Entry top = heap.front();
-    const std::size_t len = heap.size() - 1;
-    if (len > 0) {
-        const Entry value = heap.back();
-        std::size_t hole = 0;
-        std::size_t child = 0;
-        while (child < (len - 1) / 2) {
-            child = 2 * (child + 1);
-            child -= static_cast<std::size_t>(Below{}(heap[child], heap[child - 1]));
-            heap[hole] = heap[child];
-            hole = child;
-        }
-        if ((len & 1) == 0 && child == (len - 2) / 2) {
-            child = 2 * (child + 1);
-            heap[hole] = heap[child - 1];
-            hole = child - 1;
-        }
-        while (hole > 0) {
-            const std::size_t parent = (hole - 1) / 2;
-            if (!Below{}(heap[parent], value)) break;
-            heap[hole] = heap[parent];
-            hole = parent;
-        }
-        heap[hole] = value;
-    }
-    heap.pop_back();
-    return top;
-}
 
 usize saturating_add(usize a, usize b) { return a > NOT_ENTERABLE - b ? NOT_ENTERABLE : a + b; }
 
@@ -71,7 +18,7 @@ usize saturating_add(usize a, usize b) { return a > NOT_ENTERABLE - b ? NOT_ENTE
 // does not allocate once the thread has run a few.
 struct Scratch {
     StateMap states;
-    std::vector<Entry> queue;
+    std::vector<QueueEntry> queue;
     bool borrowed = false;
 };
 
@@ -138,7 +85,7 @@ SearchResult pathfind(kimbly::rng::Rng& rng, usize map_size, const EntityIndex& 
     Scratch& s = scratch();
     Borrow borrow(s);
     StateMap& states = s.states;
-    std::vector<Entry>& queue = s.queue;
+    std::vector<QueueEntry>& queue = s.queue;
     states.reset(map_size, map_size);
 
     const std::uint32_t first_tie_break = rng.next_u32();
@@ -148,12 +95,12 @@ SearchResult pathfind(kimbly::rng::Rng& rng, usize map_size, const EntityIndex& 
     usize ties = 1;
 
     states.set(start.x, start.y, {0, StateMap::NO_SIDE});
-    queue.push_back(
-        {heap_key(0, first_tie_break), 0, static_cast<std::uint16_t>(start.x), static_cast<std::uint16_t>(start.y)});
+    push(queue,
+         {queue_key(0, first_tie_break), 0, static_cast<std::uint16_t>(start.x), static_cast<std::uint16_t>(start.y)});
 
     usize budget = node_budget;
     while (!queue.empty()) {
-        const Entry entry = pop_top(queue);
+        const QueueEntry entry = pop_top(queue);
         const kimbly::Vec2Usize cell{entry.x, entry.y};
         if (*states.cost(cell.x, cell.y) != entry.cost) continue;  // a cheaper path came later
 
@@ -196,9 +143,8 @@ SearchResult pathfind(kimbly::rng::Rng& rng, usize map_size, const EntityIndex& 
             const usize h = goal(cost, next);
             if (h == NOT_ENTERABLE) continue;
             states.set(next.x, next.y, {cost, side});
-            queue.push_back({heap_key(saturating_add(cost, h), tie_break), cost, static_cast<std::uint16_t>(next.x),
+            push(queue, {queue_key(saturating_add(cost, h), tie_break), cost, static_cast<std::uint16_t>(next.x),
                              static_cast<std::uint16_t>(next.y)});
-            std::push_heap(queue.begin(), queue.end(), Below{});
         }
     }
 
