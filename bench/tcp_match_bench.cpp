@@ -1,10 +1,14 @@
 // A match against two minimal TCP clients that answer every request with an
 // empty action, next to the same ticks played by the rules alone: the
-// difference is what the protocol and the sockets cost per tick.
+// difference is what the protocol and the sockets cost per tick. Beside them,
+// the same bytes exchanged over loopback with nothing around them: what the
+// sockets alone cost, the floor for the protocol's cost.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 #include <optional>
+#include <stdexcept>
+#include <variant>
 #include <thread>
 #include <vector>
 
@@ -17,6 +21,7 @@
 #include <tarnwick/net/tcp_listener.hpp>
 #include <tarnwick/net/tcp_stream.hpp>
 
+#include "velmora/game.hpp"
 #include "velmora/lib/full_processor.hpp"
 #include "velmora/model/init.hpp"
 #include "velmora/model/turn.hpp"
@@ -100,5 +105,85 @@ void BM_RulesOnlyEmptyActions(benchmark::State& state) {
                                                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_RulesOnlyEmptyActions)->Unit(benchmark::kMillisecond);
+
+// What the runner sends each tick: every player's GetAction message, encoded;
+// and the size of a client's empty answer.
+struct RecordedExchange {
+    std::vector<std::vector<std::vector<std::byte>>> requests;  // by tick, then player
+    std::vector<std::byte> answer;
+};
+
+RecordedExchange record_exchange() {
+    using namespace velmora::model;
+    using Traits = tarnwick::GameTraits<Game>;
+    RecordedExchange recorded;
+    recorded.answer = pakko::to_bytes(
+        tarnwick::ClientMessage<Game>{tarnwick::client_message::ActionMessage<Game>{velmora::model::Action{}}});
+    auto rng = kimbly::rng::ChaCha20Rng::seed_from_u64(1);
+    Model model = init(rng, 2, options_from(OptionsPreset{Round1{}}));
+    for (int tick = 0; tick < MATCH_TICKS; ++tick) {
+        auto& requests = recorded.requests.emplace_back();
+        for (std::size_t index = 0; index < 2; ++index) {
+            requests.push_back(pakko::to_bytes(tarnwick::ServerMessage<Game>{
+                tarnwick::server_message::GetAction<Game>{Traits::player_view(model, index), false}}));
+        }
+        process_turn(model, rng, {{0, Action{}}, {1, Action{}}});
+    }
+    return recorded;
+}
+
+// Reads each request of its player whole and answers it, tick after tick.
+void raw_client(std::uint16_t port, const RecordedExchange& recorded, std::size_t index) {
+    try {
+        auto stream = tarnwick::net::TcpStream::connect("127.0.0.1", port);
+        stream.set_nodelay(true);
+        std::vector<std::byte> request;
+        for (const auto& requests : recorded.requests) {
+            request.resize(requests[index].size());
+            stream.read_exact(request);
+            stream.write_all(recorded.answer);
+        }
+    } catch (const pakko::IoError&) {
+    }
+}
+
+tarnwick::net::TcpStream accept_from(tarnwick::net::TcpListener& listener) {
+    auto accepted = listener.accept_one(std::chrono::seconds(10));
+    auto* stream = std::get_if<tarnwick::net::TcpStream>(&accepted);
+    if (stream == nullptr) throw std::runtime_error("no raw loopback client came");
+    stream->set_nodelay(true);
+    return std::move(*stream);
+}
+
+// The floor under BM_TcpMatch: per tick, each player's request out and the
+// answer back, as bare writes and reads of the same bytes.
+void BM_RawLoopbackExchange(benchmark::State& state) {
+    const RecordedExchange recorded = record_exchange();
+    std::vector<std::byte> answer(recorded.answer.size());
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<tarnwick::net::TcpListener> listeners;
+        std::vector<std::thread> clients;
+        std::vector<tarnwick::net::TcpStream> streams;
+        for (std::size_t index = 0; index < 2; ++index) {
+            listeners.push_back(tarnwick::net::TcpListener::bind("127.0.0.1", 0));
+            clients.emplace_back(raw_client, listeners.back().local_port(), std::cref(recorded), index);
+            streams.push_back(accept_from(listeners.back()));
+        }
+        state.ResumeTiming();
+        for (const auto& requests : recorded.requests) {
+            for (std::size_t index = 0; index < 2; ++index) {
+                streams[index].write_all(requests[index]);
+                streams[index].read_exact(answer);
+            }
+        }
+        state.PauseTiming();
+        for (auto& client : clients) client.join();
+        state.ResumeTiming();
+    }
+    state.counters["time_per_tick"] = benchmark::Counter(static_cast<double>(state.iterations()) * MATCH_TICKS,
+                                                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_RawLoopbackExchange)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
