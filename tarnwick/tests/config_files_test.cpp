@@ -16,7 +16,7 @@
 
 #include "fake_game.hpp"
 #include "test_support/panic_message.hpp"
-#include "tarnwick/lib/full_options.hpp"
+#include "tarnwick/lib/config_file.hpp"
 #include "tarnwick/lib/full_results.hpp"
 #include "tarnwick/player/tcp.hpp"
 

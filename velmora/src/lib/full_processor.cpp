@@ -8,6 +8,7 @@
 #include <fmt/format.h>
 #include <kimbly/panic.hpp>
 #include <pakko/pakko.hpp>
+#include <tarnwick/lib/config_file.hpp>
 #include <tarnwick/player/simple.hpp>
 #include <tarnwick/processor/repeat.hpp>
 

@@ -13,6 +13,7 @@
 #include <kimbly/logger.hpp>
 #include <kimbly/panic.hpp>
 #include <pakko/file_io.hpp>
+#include <pakko/json.hpp>
 #include <tarnwick/lib/byte_source.hpp>
 #include <tarnwick/lib/full_options.hpp>
 #include <tarnwick/lib/full_results.hpp>

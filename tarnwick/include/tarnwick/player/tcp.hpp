@@ -14,7 +14,7 @@
 #include <utility>
 #include <variant>
 
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 
 #include <kimbly/future_ext.hpp>
 #include <kimbly/panic.hpp>
@@ -31,15 +31,8 @@
 // only in JSON, where anything outside 0..65535 is refused.
 template <>
 struct pakko::Traits<std::uint16_t> {
-    static nlohmann::ordered_json to_json(std::uint16_t value) { return nlohmann::ordered_json(value); }
-    static std::uint16_t from_json(const pakko::json::Value& value) {
-        if (value.type == pakko::json::Value::Type::Unsigned &&
-            value.unsigned_integer <= std::numeric_limits<std::uint16_t>::max()) {
-            return static_cast<std::uint16_t>(value.unsigned_integer);
-        }
-        if (value.is_number()) pakko::json::throw_invalid_value(value, "a 16-bit unsigned integer");
-        pakko::json::throw_invalid_type(value, "a 16-bit unsigned integer");
-    }
+    static nlohmann::ordered_json to_json(std::uint16_t value);
+    static std::uint16_t from_json(const pakko::json::Value& value);
 };
 
 namespace tarnwick::player::tcp {
