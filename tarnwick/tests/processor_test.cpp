@@ -259,6 +259,18 @@ TEST(GameProcessor, ResultsOnceAfterTheLastTickHandlerThenNoMoreTicks) {
     EXPECT_EQ(processor.tick_count(), 2u);
 }
 
+TEST(GameProcessor, GameOverBeforeItsFirstTickReportsItsResultsWhenTheHandlerIsSet) {
+    Match match;
+    auto processor = match.start({{}, {}}, 0);
+    EXPECT_TRUE(processor.strategy().finished());
+    ASSERT_EQ(match.results.size(), 1u);
+    EXPECT_EQ(match.order, std::vector<std::string>{"results"});
+    EXPECT_EQ(match.results[0].seed, std::optional<std::uint64_t>(7));
+    EXPECT_EQ(match.results[0].players, (std::vector<tarnwick::PlayerResult>{{false, std::nullopt}, {false, std::nullopt}}));
+    EXPECT_EQ(processor.tick_count(), 0u);
+    EXPECT_TRUE(match.log->empty()) << "no player was asked anything";
+}
+
 TEST(GameProcessor, LogsFailuresAndTickCounts) {
     IN_CHILD_WITH_LOG(kimbly::logger::LevelFilter::Trace, [] {
         Match match;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,63 @@ TEST_F(BrokenInputTest, RepeatOfADamagedGameLogStopsNamingTheFault) {
     auto outcome = run({"--batch-mode", "--config", cfg, "--repeat", path("match.log").string(), "--save-results",
                         path("results.json").string()});
     EXPECT_EQ(outcome.status, 0) << outcome.err;
+}
+
+TEST_F(BrokenInputTest, MatchesOverBeforeTheirFirstTickStillWriteTheirResults) {
+    Model past_its_end = first_state();
+    past_its_end.current_tick = past_its_end.max_tick_count;
+    write_file(path("over.json"), pakko::json::dump(past_its_end));
+    Model overlapping = first_state();
+    overlapping.entities.get(4)->position = overlapping.entities.get(3)->position;
+    write_file(path("overlapping.json"), pakko::json::dump(overlapping));
+    write_file(path("first-state-only.log"), game_log(first_state(), {}));
+    auto load_from = [&](const std::string& file) {
+        return fmt::format(R"({{"seed": 7, "game": {{"LoadFrom": "{}"}}, "players": [{{"Empty": null}}, {{"Empty": null}}]}})",
+                           path(file).string());
+    };
+    const std::string overlapping_starts = R"({"seed": 7, "game": {"Create": {"Custom": {"map_size": 30,
+        "max_tick_count": 25, "initial_resource": 0, "passive_income": 0, "max_pathfind_nodes": 500,
+        "fog_of_war": false, "starting_entities": [["BuilderBase", {"x": 13, "y": 13}]]}}},
+        "players": ["QuickStart", "QuickStart"]})";
+    struct Case {
+        const char* name;
+        std::string config;
+        std::vector<std::string> extra;
+        std::vector<std::uint64_t> results;  // of a match that is over at once
+        std::optional<std::uint64_t> seed;
+        std::string error;  // of input that cannot start a match
+    };
+    const Case cases[] = {
+        {"no tick allowed", match_config(R"("QuickStart", "QuickStart")", 7, 0), {}, {0, 0}, 7, ""},
+        {"one player with starting entities", match_config(R"("QuickStart")"), {}, {0}, 7, ""},
+        {"no player", R"({"seed": 7, "game": {"Create": "Round1"}, "players": []})", {}, {}, 7, ""},
+        {"loaded state past its last tick", load_from("over.json"), {}, {0, 0}, 7, ""},
+        {"game log of its first state only", match_config(R"({"Empty": null}, {"Empty": null})"),
+         {"--repeat", path("first-state-only.log").string()}, {0, 0}, std::nullopt, ""},
+        {"starting entities on each other", overlapping_starts, {}, {}, std::nullopt,
+         "Invalid game options: starting entities 3 and 4 overlap at (13, 13)"},
+        {"loaded state with entities on each other", load_from("overlapping.json"), {}, {}, std::nullopt,
+         "Failed to parse file: entities 3 and 4 overlap at (5, 5)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(path("results.json"));
+        std::vector<std::string> args{"--batch-mode", "--config", config("match.json", c.config), "--save-results",
+                                      path("results.json").string()};
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        auto outcome = run(args);
+        if (!c.error.empty()) {
+            EXPECT_EQ(outcome.status, 101);
+            EXPECT_TRUE(contains(outcome.err, c.error)) << outcome.err;
+            EXPECT_FALSE(fs::exists(path("results.json")));
+            continue;
+        }
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        const Results results = read_results(path("results.json"));
+        EXPECT_EQ(results.results, c.results);
+        EXPECT_EQ(results.seed, c.seed);
+        EXPECT_EQ(results.players, std::vector<tarnwick::PlayerResult>(c.results.size()));
+    }
 }
 
 }  // namespace

@@ -111,14 +111,7 @@ public:
         }
         std::vector<EventOf<G>> events = strategy_->process_turn(actions);
         if (tick_handler_) tick_handler_(&events, strategy_->game());
-        if (strategy_->finished()) {
-            auto results = GameTraits<G>::results(strategy_->game());
-            if (results_handler_) {
-                ResultsHandler<G> handler = std::move(results_handler_);
-                results_handler_ = nullptr;
-                handler(full_results(std::move(results)));
-            }
-        }
+        if (strategy_->finished()) report_results();
         ++tick_count_;
         log_processed(tick_count_);
         return events;
@@ -152,8 +145,12 @@ public:
 
     void set_tick_handler(TickHandler<G> handler) { tick_handler_ = std::move(handler); }
     TickHandler<G>& tick_handler() { return tick_handler_; }
-    // Called once, at the end of the tick that finishes the game.
-    void set_results_handler(ResultsHandler<G> handler) { results_handler_ = std::move(handler); }
+    // Called once, at the end of the tick that finishes the game; at once for
+    // a game that is over before its first tick, which no tick will end.
+    void set_results_handler(ResultsHandler<G> handler) {
+        results_handler_ = std::move(handler);
+        if (strategy_->finished()) report_results();
+    }
 
 private:
     explicit GameProcessor(PlayerSlots<G> players)
@@ -162,6 +159,14 @@ private:
     void note_failure(std::size_t index, const player::PlayerError& error) {
         log_player_error(error);
         comments_[index] = "Player crashed: " + std::string(error.what());
+    }
+
+    void report_results() {
+        auto results = GameTraits<G>::results(strategy_->game());
+        if (!results_handler_) return;
+        ResultsHandler<G> handler = std::move(results_handler_);
+        results_handler_ = nullptr;
+        handler(full_results(std::move(results)));
     }
 
     FullResults<ResultsOf<G>> full_results(ResultsOf<G> results) const {
