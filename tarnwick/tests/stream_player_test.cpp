@@ -180,6 +180,38 @@ TEST(StreamPlayer, ProtocolViolationsFailTheRequestAndEndTheConnection) {
     }
 }
 
+// A debug message of exactly `size` bytes: its text fills what the tags and
+// the length leave.
+std::vector<std::byte> debug_message_of(std::size_t size) {
+    std::vector<std::byte> bytes = hex("00 00 00 00 00 00 00 00");
+    const auto text = pakko::to_bytes(std::string(size - bytes.size() - 4, 'x'));
+    bytes.insert(bytes.end(), text.begin(), text.end());
+    return bytes;
+}
+
+TEST(StreamPlayer, EachRequestMayBringItsBoundOfBytesAndNoMore) {
+    using tarnwick::player::stream::MAX_REQUEST_BYTES;
+    const std::vector<std::byte> action = hex(ACTION_7);
+    auto answer_of = [&](std::size_t size) {
+        auto bytes = debug_message_of(size - action.size());
+        bytes.insert(bytes.end(), action.begin(), action.end());
+        return bytes;
+    };
+    std::vector<std::byte> client;
+    for (std::size_t size : {MAX_REQUEST_BYTES, MAX_REQUEST_BYTES, MAX_REQUEST_BYTES + 1}) {
+        const auto answer = answer_of(size);
+        client.insert(client.end(), answer.begin(), answer.end());
+    }
+    Peer peer;
+    Player player(std::make_unique<OwningReader>(std::move(client)),
+                  std::make_unique<RecordingWriter>(peer.events, false));
+    EXPECT_EQ(player.get_action(VIEW, nullptr), action_7());
+    EXPECT_EQ(player.get_action(VIEW, nullptr), action_7()) << "each request starts a new count";
+    EXPECT_EQ(error_of([&] { player.get_action(VIEW, nullptr); }),
+              "IO error: Client sent more than 8388608 bytes in answer to one request");
+    EXPECT_FALSE(player.connected());
+}
+
 TEST(StreamPlayer, RequestAfterAFailureIsABrokenInvariant) {
     Peer peer;
     auto player = peer.player("");

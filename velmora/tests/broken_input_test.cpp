@@ -3,16 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <thread>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <kimbly/chacha20.hpp>
+#include <tarnwick/net/tcp_listener.hpp>
+#include <tarnwick/net/tcp_stream.hpp>
 #include <kimbly/diff.hpp>
 #include <pakko/pakko.hpp>
 
 #include "program_process.hpp"
+#include "scripted_client.hpp"
 #include "velmora/model/init.hpp"
 #include "velmora/model/options.hpp"
 
@@ -169,6 +174,71 @@ TEST_F(BrokenInputTest, MatchesOverBeforeTheirFirstTickStillWriteTheirResults) {
         EXPECT_EQ(results.results, c.results);
         EXPECT_EQ(results.seed, c.seed);
         EXPECT_EQ(results.players, std::vector<tarnwick::PlayerResult>(c.results.size()));
+    }
+}
+
+void put_int32(std::vector<std::byte>& out, std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::byte>(value >> shift));
+}
+
+// An action message announcing `count` orders and really sending them, in
+// pieces as a client program would: entities from id 1000000 on, none of
+// which exists, each order without parts (8 bytes).
+void answer_with_orders(tarnwick::net::TcpStream& stream, std::uint32_t count) {
+    constexpr std::size_t PIECE = 64 * 1024;
+    std::vector<std::byte> bytes;
+    put_int32(bytes, 1);  // ActionMessage
+    put_int32(bytes, count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        put_int32(bytes, 1000000 + i);
+        put_int32(bytes, 0);  // no move, build, attack or repair part
+        if (bytes.size() >= PIECE) {
+            stream.write_all(bytes);
+            bytes.clear();
+        }
+    }
+    stream.write_all(bytes);
+}
+
+TEST_F(BrokenInputTest, HostileClientsCostTheMatchNeitherItsMemoryNorItsLog) {
+    constexpr int TICKS = 10;
+    struct Case {
+        const char* name;
+        std::uint32_t orders_per_answer;
+        bool crashed;
+        std::string comment;
+        std::string summary;  // the log's count of orders it did not show one by one
+    };
+    const Case cases[] = {
+        // 64 MiB of orders; decoded in full they would take gigabytes.
+        {"millions of orders in one answer", 8000000, true,
+         "Player crashed: IO error: Client sent more than 8388608 bytes in answer to one request", ""},
+        {"orders for missing entities every tick", 20000, false, "",
+         "ERROR - 19990 more orders for missing or foreign entities were dropped"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto port = tarnwick::net::TcpListener::bind("127.0.0.1", 0).local_port();
+        const auto cfg = config("tcp.json", match_config(fmt::format(R"("QuickStart", {{"Tcp": {{"port": {}}}}})", port), 11, TICKS));
+        fs::remove(path("results.json"));
+        Process program(dir_, {"--batch-mode", "--config", cfg, "--save-results", path("results.json").string()});
+        ScriptedClient client{"", std::nullopt, Ending::Finish,
+                              [&](tarnwick::net::TcpStream& stream) { answer_with_orders(stream, c.orders_per_answer); }};
+        bool finished = false;
+        std::thread client_thread(play_client, port, client, &finished);
+        auto outcome = program.wait();
+        client_thread.join();
+        ASSERT_EQ(outcome.status, 0) << outcome.err.substr(0, 2000);
+        const Results results = read_results(path("results.json"));
+        ASSERT_EQ(results.players.size(), 2u);
+        EXPECT_FALSE(results.players[0].crashed);
+        EXPECT_EQ(results.players[1].crashed, c.crashed);
+        EXPECT_EQ(results.players[1].comment.value_or(""), c.comment);
+        // A sanitizer build holds some 380 MiB at the bound and 140 MiB in a
+        // quiet match.
+        EXPECT_LT(outcome.max_rss_kib, 1024 * 1024) << "KiB";
+        EXPECT_LT(outcome.err.size(), 1000u * TICKS) << outcome.err.substr(0, 2000);
+        if (!c.summary.empty()) EXPECT_TRUE(contains(outcome.err, c.summary)) << outcome.err.substr(0, 2000);
     }
 }
 

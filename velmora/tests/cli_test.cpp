@@ -23,6 +23,7 @@
 #include <tarnwick/net/tcp_stream.hpp>
 
 #include "program_process.hpp"
+#include "scripted_client.hpp"
 #include "velmora/game.hpp"
 
 namespace {
@@ -194,51 +195,6 @@ TEST_F(CliTest, RelativePathsAreTakenFromTheProgramsFolder) {
     auto from_exe = run({"--batch-mode", "--config", beside.filename().string()});
     fs::remove(beside);
     EXPECT_EQ(from_exe.status, 0) << from_exe.err;
-}
-
-// A player program that answers every request with an empty action, after
-// `answers` requests (when given) goes silent or hangs up.
-enum class Ending { Finish, Silent, HangUp };
-
-struct ScriptedClient {
-    std::string token;
-    std::optional<int> answers;
-    Ending ending = Ending::Finish;
-};
-
-void play_client(std::uint16_t port, ScriptedClient script, bool* finished) {
-    using Game = velmora::Game;
-    std::optional<tarnwick::net::TcpStream> stream;
-    const auto end = std::chrono::steady_clock::now() + 20s;
-    while (!stream && std::chrono::steady_clock::now() < end) {
-        try {
-            stream.emplace(tarnwick::net::TcpStream::connect("127.0.0.1", port));
-        } catch (const pakko::IoError&) {
-            std::this_thread::sleep_for(20ms);
-        }
-    }
-    if (!stream) return;
-    try {
-        pakko::write(*stream, script.token);
-        for (int answered = 0;; ++answered) {
-            if (script.answers && answered == *script.answers) {
-                if (script.ending == Ending::Silent) {
-                    std::this_thread::sleep_for(1s);
-                }
-                return;
-            }
-            auto message = pakko::read<tarnwick::ServerMessage<Game>>(*stream);
-            if (std::holds_alternative<tarnwick::server_message::Finish>(message.value)) {
-                *finished = true;
-                return;
-            }
-            if (std::holds_alternative<tarnwick::server_message::GetAction<Game>>(message.value)) {
-                pakko::write(*stream, tarnwick::ClientMessage<Game>{
-                                          tarnwick::client_message::ActionMessage<Game>{velmora::model::Action{}}});
-            }
-        }
-    } catch (const pakko::IoError&) {
-    }
 }
 
 TEST_F(CliTest, TcpPlayersOverLoopback) {

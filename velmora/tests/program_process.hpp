@@ -14,6 +14,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,6 +43,7 @@ struct Outcome {
     int status = -1;
     std::string out;
     std::string err;
+    long max_rss_kib = 0;  // the most memory the program ever held
 };
 
 // One run of the program, with its output in files of its own folder.
@@ -82,8 +84,10 @@ public:
     Outcome wait() {
         Outcome outcome;
         int raw = 0;
-        if (pid_ > 0 && ::waitpid(pid_, &raw, 0) == pid_) {
+        struct rusage usage {};
+        if (pid_ > 0 && ::wait4(pid_, &raw, 0, &usage) == pid_) {
             outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+            outcome.max_rss_kib = usage.ru_maxrss;
         }
         pid_ = -1;
         outcome.out = read_file(out_);

@@ -58,24 +58,27 @@ Connection accept_client(net::TcpListener listener, const TcpPlayerOptions& opti
     }
     stream.set_nodelay(true);
     auto writer = std::make_unique<net::BufferedWriter>(std::make_unique<net::TcpStream>(stream.try_clone()));
-    auto reader = std::make_unique<net::BufferedReader>(std::move(stream));
+    auto buffered = std::make_unique<net::BufferedReader>(std::move(stream));
+    net::TcpStream& socket = buffered->stream();
+    // The token is bounded like an answer: its length comes from the client.
+    BoundedReader reader(std::move(buffered), stream::MAX_REQUEST_BYTES);
     std::string token;
     try {
         // Without a time-out a silent client would hold the owner's stop for
         // ever; the stop ends the read instead.
-        std::stop_callback interrupt(stop, [&stream = reader->stream()] { stream.shutdown_read(); });
+        std::stop_callback interrupt(stop, [&socket] { socket.shutdown_read(); });
         // Read even when none is configured: the client always sends one.
-        token = pakko::read<std::string>(*reader);
+        token = pakko::read<std::string>(reader);
     } catch (const pakko::IoError&) {
         if (!stop.stop_requested()) throw;
         // Connected but no longer wanted: handed back like a ready player
         // nobody took, which the client hears as Finish.
-        return Connection{std::move(reader), std::move(writer)};
+        return Connection{reader.release(), std::move(writer)};
     }
     if (options.token && token != *options.token) {
         throw pakko::IoError(pakko::ErrorKind::Other, "Token mismatch");
     }
-    return Connection{std::move(reader), std::move(writer)};
+    return Connection{reader.release(), std::move(writer)};
 }
 
 void log_dropped(std::uint16_t port) { kimbly::logger::info(LOG_TARGET, "Dropping tcp player on port {}", port); }

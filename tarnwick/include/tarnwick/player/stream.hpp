@@ -1,6 +1,7 @@
 #pragma once
 // Drives a player program through the binary protocol over any pair of byte
 // streams; the TCP player is one of these over a socket.
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -13,11 +14,19 @@
 #include <pakko/pakko.hpp>
 
 #include "tarnwick/lib/messages.hpp"
+#include "tarnwick/player/bounded_reader.hpp"
 #include "tarnwick/player.hpp"
 
 namespace tarnwick::player::stream {
 
 inline constexpr std::string_view LOG_TARGET = "tarnwick::player::stream";
+
+// The most bytes a client may send in answer to one request: its action or
+// debug update with every message on the way. The largest real answer of an
+// 80x80 game, orders for every cell and debug shapes over the whole map, is
+// about 2 MiB. A decoded order takes some 24 times its bytes, so one client
+// costs the runner at most a few hundred MiB; past the bound it fails.
+inline constexpr std::size_t MAX_REQUEST_BYTES = 8 * 1024 * 1024;
 
 // The protocol violations a client can commit, as I/O errors of kind Other.
 pakko::IoError protocol_error(std::string_view message);
@@ -29,7 +38,8 @@ template <Game G>
 class StreamPlayer final : public Player<G> {
 public:
     StreamPlayer(std::unique_ptr<pakko::Reader> reader, std::unique_ptr<pakko::Writer> writer)
-        : reader_(std::move(reader)), writer_(std::move(writer)) {}
+        : reader_(std::make_unique<BoundedReader>(std::move(reader), MAX_REQUEST_BYTES)),
+          writer_(std::move(writer)) {}
 
     StreamPlayer(StreamPlayer&&) noexcept = default;
     StreamPlayer& operator=(StreamPlayer&&) = delete;
@@ -108,10 +118,12 @@ public:
     }
 
 private:
-    // Any I/O failure ends the connection for good before it is reported, so
-    // nothing more, not even Finish, goes to a client that broke the protocol.
+    // Each request renews what the client may send. Any I/O failure ends the
+    // connection for good before it is reported, so nothing more, not even
+    // Finish, goes to a client that broke the protocol.
     template <class Request>
     decltype(auto) guarded(Request&& request) {
+        reader_->renew();
         try {
             return std::forward<Request>(request)();
         } catch (const pakko::IoError& error) {
@@ -129,7 +141,7 @@ private:
         writer_->flush();
     }
 
-    std::unique_ptr<pakko::Reader> reader_;
+    std::unique_ptr<BoundedReader> reader_;
     std::unique_ptr<pakko::Writer> writer_;
 };
 
