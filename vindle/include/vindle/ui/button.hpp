@@ -36,7 +36,8 @@ public:
     template <Container Leaf>
     static Stack text(Leaf leaf, std::string text, const Theme& theme) {
         const WidgetCore& flags = leaf.leaf().core();
-        return tree(std::move(leaf), flags, theme, Text(std::move(text), theme.font, theme.text_size, color(flags, theme)));
+        Text label(std::move(text), theme.font, theme.text_size, color(flags, theme));
+        return tree(std::move(leaf), flags, theme, std::move(label));
     }
     // A picture tinted like a label; it asks for no size, so screens give the
     // button one.
