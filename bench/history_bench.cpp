@@ -1,5 +1,6 @@
 // The tick history of a whole four-player quick-start match on the Finals
-// preset: the heap it takes, and moving the view to a random tick.
+// preset, with the space view's motion records beside every state: the heap
+// it takes, moving the view to a random tick, and playback tick by tick.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -19,32 +20,10 @@
 #include "velmora/model/turn.hpp"
 #include "velmora/quickstart_player.hpp"
 
-namespace history_bench {
-
-// Stands in for the renderer's per-tick data until the viewer has its own.
-struct NoRendererData {
-    bool operator==(const NoRendererData&) const = default;
-};
-constexpr auto pakko_describe(pakko::Tag<NoRendererData>) {
-    return pakko::record<NoRendererData>("NoRendererData", pakko::no_doc());
-}
-
-}  // namespace history_bench
-
-template <>
-struct kimbly::Diff<history_bench::NoRendererData> : kimbly::FullCopyDiff<history_bench::NoRendererData> {};
-
-template <>
-struct tarnwick::app::history::RendererExtraDataTraits<history_bench::NoRendererData> {
-    static history_bench::NoRendererData create(const velmora::model::Model&) { return {}; }
-    static void update(history_bench::NoRendererData&, const std::vector<velmora::model::Event>&,
-                       const velmora::model::Model&, const velmora::model::Model&) {}
-};
-
 namespace {
 
 using namespace velmora::model;
-using History = tarnwick::app::history::History<Model, history_bench::NoRendererData>;
+using History = tarnwick::app::history::History<velmora::Game, velmora::RendererData>;
 
 constexpr usize MATCH_TICKS = 1000;
 

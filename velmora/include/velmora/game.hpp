@@ -14,6 +14,7 @@
 #include "velmora/model/options.hpp"
 #include "velmora/model/player_view.hpp"
 #include "velmora/model/validate.hpp"
+#include "velmora/renderer/space/renderer_data.hpp"
 
 namespace velmora {
 
@@ -56,5 +57,7 @@ struct tarnwick::GameTraits<velmora::model::Model> {
 namespace velmora {
 
 using Game = model::Model;
+// What the tick history keeps beside every state for the viewer.
+using RendererData = renderer::space::RendererData;
 
 }  // namespace velmora
