@@ -4,6 +4,10 @@
 
 namespace vindle {
 
+StateManager::~StateManager() {
+    while (!states_.empty()) states_.pop_back();
+}
+
 void StateManager::push(StateBox state) { states_.push_back(std::move(state)); }
 
 void StateManager::switch_to(StateBox state) {

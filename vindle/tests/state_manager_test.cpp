@@ -8,28 +8,12 @@
 #include <test_support/panic_message.hpp>
 
 #include "vindle/state.hpp"
+#include "engine_fixture.hpp"
 
 namespace {
 
-using Journal = std::vector<std::string>;
-
-// Writes down what reaches it and answers transition with what the test
-// queued.
-class Scripted final : public vindle::State {
-public:
-    Scripted(std::string name, Journal& journal) : name_(std::move(name)), journal_(journal) {}
-    ~Scripted() override { journal_.push_back(name_ + " destroyed"); }
-    void update(double) override { journal_.push_back(name_ + " update"); }
-    void draw(ovra::Framebuffer&) override { journal_.push_back(name_ + " draw"); }
-    void handle_event(vindle::events::Event) override { journal_.push_back(name_ + " event"); }
-    std::optional<vindle::Transition> transition() override { return std::exchange(next, std::nullopt); }
-
-    std::optional<vindle::Transition> next;
-
-private:
-    std::string name_;
-    Journal& journal_;
-};
+using vindle::testing::Journal;
+using vindle::testing::Scripted;
 
 struct Stack {
     Scripted& add(const std::string& name) {
@@ -82,6 +66,16 @@ TEST(StateManager, AnEmptyStackDropsEventsAndAnswersPop) {
     EXPECT_TRUE(std::holds_alternative<vindle::transition::Pop>(*s.stack.transition()));
     EXPECT_EQ(test_support::panic_message([&] { s.stack.switch_to(s.make("late")); }),
               "switch on an empty state stack");
+}
+
+TEST(StateManager, ADestroyedStackDestroysItsStatesTopFirst) {
+    Journal journal;
+    {
+        vindle::StateManager stack;
+        stack.push(std::make_unique<Scripted>("bottom", journal));
+        stack.push(std::make_unique<Scripted>("top", journal));
+    }
+    EXPECT_EQ(journal, (Journal{"top destroyed", "bottom destroyed"}));
 }
 
 }  // namespace

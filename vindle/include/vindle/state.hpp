@@ -45,6 +45,12 @@ public:
 // right after its update, so a state switched in is drawn in the same frame.
 class StateManager final : public State {
 public:
+    StateManager() = default;
+    StateManager(const StateManager&) = delete;
+    StateManager& operator=(const StateManager&) = delete;
+    // Destroys the states top first, as popping them one by one would.
+    ~StateManager() override;
+
     void push(StateBox state);
     // Destroys the top state before the new one takes its place; on an empty
     // stack, a broken invariant.

@@ -1,0 +1,60 @@
+#include <GLFW/glfw3.h>
+
+#include <array>
+#include <utility>
+
+#include "vindle/window.hpp"
+
+namespace vindle::window {
+
+using events::Key;
+
+namespace {
+
+// Keys outside the contiguous runs of digits, letters and F1 to F12.
+constexpr std::array<std::pair<int, Key>, 16> SINGLE_KEYS{{
+    {GLFW_KEY_ESCAPE, Key::Escape},
+    {GLFW_KEY_SPACE, Key::Space},
+    {GLFW_KEY_ENTER, Key::Enter},
+    {GLFW_KEY_BACKSPACE, Key::Backspace},
+    {GLFW_KEY_LEFT_SHIFT, Key::LShift},
+    {GLFW_KEY_RIGHT_SHIFT, Key::RShift},
+    {GLFW_KEY_LEFT_CONTROL, Key::LCtrl},
+    {GLFW_KEY_RIGHT_CONTROL, Key::RCtrl},
+    {GLFW_KEY_LEFT_ALT, Key::LAlt},
+    {GLFW_KEY_RIGHT_ALT, Key::RAlt},
+    {GLFW_KEY_LEFT, Key::Left},
+    {GLFW_KEY_RIGHT, Key::Right},
+    {GLFW_KEY_UP, Key::Up},
+    {GLFW_KEY_DOWN, Key::Down},
+    {GLFW_KEY_PAGE_UP, Key::PageUp},
+    {GLFW_KEY_PAGE_DOWN, Key::PageDown},
+}};
+
+constexpr std::array<std::string_view, 65> NAMES{
+    "Num0",   "Num1",   "Num2",      "Num3",   "Num4",   "Num5",  "Num6",  "Num7",  "Num8",  "Num9",     "A",
+    "B",      "C",      "D",         "E",      "F",      "G",     "H",     "I",     "J",     "K",        "L",
+    "M",      "N",      "O",         "P",      "Q",      "R",     "S",     "T",     "U",     "V",        "W",
+    "X",      "Y",      "Z",         "Escape", "Space",  "Enter", "Backspace", "LShift", "RShift", "LCtrl", "RCtrl",
+    "LAlt",   "RAlt",   "Left",      "Right",  "Up",     "Down",  "PageUp", "PageDown", "F1", "F2",      "F3",
+    "F4",     "F5",     "F6",        "F7",     "F8",     "F9",    "F10",   "F11",   "F12",   "Unknown",
+};
+
+Key offset(Key first, int by) { return static_cast<Key>(static_cast<int>(first) + by); }
+
+}  // namespace
+
+std::optional<Key> key_of(int code) {
+    if (code == GLFW_KEY_UNKNOWN) return std::nullopt;
+    if (code >= GLFW_KEY_0 && code <= GLFW_KEY_9) return offset(Key::Num0, code - GLFW_KEY_0);
+    if (code >= GLFW_KEY_A && code <= GLFW_KEY_Z) return offset(Key::A, code - GLFW_KEY_A);
+    if (code >= GLFW_KEY_F1 && code <= GLFW_KEY_F12) return offset(Key::F1, code - GLFW_KEY_F1);
+    for (auto [glfw, key] : SINGLE_KEYS) {
+        if (glfw == code) return key;
+    }
+    return Key::Unknown;
+}
+
+std::string_view key_name(Key key) { return NAMES[static_cast<std::size_t>(key)]; }
+
+}  // namespace vindle::window
