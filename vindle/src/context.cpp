@@ -2,6 +2,7 @@
 #include <thread>
 
 #include "vindle/context.hpp"
+#include "vindle/ui/theme.hpp"
 #include "vindle/window_glfw.hpp"
 
 namespace vindle {
@@ -47,5 +48,9 @@ ovra::OvraHandle Vindle::ovra() {
 }
 
 void setup_panic_handler() {}
+
+std::shared_ptr<const ui::Theme> ui::Theme::default_of(const Vindle& vindle) {
+    return std::make_shared<const Theme>(Theme{vindle.draw_2d(), vindle.default_font()});
+}
 
 }  // namespace vindle

@@ -7,9 +7,16 @@
 #include "vindle/draw_2d.hpp"
 #include "vindle/font.hpp"
 
+namespace vindle {
+class Vindle;
+}
+
 namespace vindle::ui {
 
 struct Theme {
+    // The context's drawer and default font, with the default look.
+    static std::shared_ptr<const Theme> default_of(const Vindle& vindle);
+
     // The engine's drawer and default font.
     std::shared_ptr<const draw_2d::Draw2D> draw_2d;
     std::shared_ptr<const font::Font> font;
