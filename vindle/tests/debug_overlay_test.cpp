@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include <test_support/fake_clock.hpp>
+#include <test_support/log_capture.hpp>
 #include <test_support/panic_message.hpp>
 
 #include "engine_fixture.hpp"
@@ -94,6 +95,25 @@ TEST(DebugOverlay, OnlyPopOrNothingPassesFromTheInnerState) {
     o.screen->next = transition::Push{std::make_unique<vt::Scripted>("pushed", o.journal)};
     EXPECT_EQ(test_support::panic_message([&] { o.overlay->transition(); }),
               "the state stack asked for a Switch or a Push");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DebugOverlayConsole, TheProcessChannelsFirstLineIsTheOverlaysOwnInfoLine) {
+    IN_CHILD_WITH_LOG(kimbly::logger::LevelFilter::Info, [] {
+        vindle::debug_overlay::Console console(vindle::debug_overlay::process_channel());
+        kimbly::logger::warn("elsewhere", "after");
+        console.before_draw();
+        EXPECT_EQ(console.lines(),
+                  (std::deque<std::string>{"INFO - Debug overlay initialized", "WARN - after"}));
+    });
+    IN_CHILD_WITH_LOG(kimbly::logger::LevelFilter::Warn, [] {
+        vindle::debug_overlay::Console console(vindle::debug_overlay::process_channel());
+        console.before_draw();
+        EXPECT_TRUE(console.lines().empty());
+    });
 }
 
 }  // namespace
