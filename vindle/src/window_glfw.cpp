@@ -19,9 +19,29 @@ void report_error(int code, const char* description) {
     kimbly::logger::error("vindle::window", "GLFW error {}: {}", code, description ? description : "");
 }
 
+// GLFW names only the printable keys; these are the others the engine has
+// no Key for.
 std::string name_of_key(int code, int scancode) {
     if (const char* name = glfwGetKeyName(code, scancode)) return name;
-    return "key " + std::to_string(code);
+    if (code >= GLFW_KEY_F13 && code <= GLFW_KEY_F25) return "F" + std::to_string(13 + code - GLFW_KEY_F13);
+    if (code >= GLFW_KEY_KP_0 && code <= GLFW_KEY_KP_9) return "Numpad" + std::to_string(code - GLFW_KEY_KP_0);
+    switch (code) {
+        case GLFW_KEY_TAB: return "Tab";
+        case GLFW_KEY_INSERT: return "Insert";
+        case GLFW_KEY_DELETE: return "Delete";
+        case GLFW_KEY_HOME: return "Home";
+        case GLFW_KEY_END: return "End";
+        case GLFW_KEY_CAPS_LOCK: return "CapsLock";
+        case GLFW_KEY_SCROLL_LOCK: return "ScrollLock";
+        case GLFW_KEY_NUM_LOCK: return "NumLock";
+        case GLFW_KEY_PRINT_SCREEN: return "PrintScreen";
+        case GLFW_KEY_PAUSE: return "Pause";
+        case GLFW_KEY_KP_ENTER: return "NumpadEnter";
+        case GLFW_KEY_LEFT_SUPER: return "LSuper";
+        case GLFW_KEY_RIGHT_SUPER: return "RSuper";
+        case GLFW_KEY_MENU: return "Menu";
+        default: return "key " + std::to_string(code);
+    }
 }
 
 }  // namespace
