@@ -12,7 +12,6 @@
 #include <pakko/pakko.hpp>
 
 #include "tarnwick/net/buffered_reader.hpp"
-#include "tarnwick/net/buffered_writer.hpp"
 
 namespace tarnwick::player::tcp {
 
@@ -57,7 +56,9 @@ Connection accept_client(net::TcpListener listener, const TcpPlayerOptions& opti
         stream.set_write_timeout(millis);
     }
     stream.set_nodelay(true);
-    auto writer = std::make_unique<net::BufferedWriter>(std::make_unique<net::TcpStream>(stream.try_clone()));
+    // The stream player hands over every message whole, in one write: a
+    // buffer in between would only copy it once more.
+    auto writer = std::make_unique<net::TcpStream>(stream.try_clone());
     auto buffered = std::make_unique<net::BufferedReader>(std::move(stream));
     net::TcpStream& socket = buffered->stream();
     // The token is bounded like an answer: its length comes from the client.

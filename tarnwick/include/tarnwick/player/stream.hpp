@@ -2,9 +2,11 @@
 // Drives a player program through the binary protocol over any pair of byte
 // streams; the TCP player is one of these over a socket.
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -61,7 +63,7 @@ public:
     ActionOf<G> get_action(const PlayerViewOf<G>& view, DebugInterfaceOf<G>* debug_interface) override {
         if (!connected()) kimbly::panic("Called get_action after error");
         return guarded([&]() -> ActionOf<G> {
-            send(ServerMessage<G>{server_message::GetAction<G>{view, debug_interface != nullptr}});
+            send_view<server_message::GetAction<G>>(view, debug_interface != nullptr);
             while (true) {
                 auto message = pakko::read<ClientMessage<G>>(*reader_);
                 std::optional<ActionOf<G>> action = std::visit(
@@ -94,7 +96,7 @@ public:
     void debug_update(const PlayerViewOf<G>& view, DebugInterfaceOf<G>& debug_interface) override {
         if (!connected()) kimbly::panic("Called debug_update after error");
         guarded([&] {
-            send(ServerMessage<G>{server_message::DebugUpdate<G>{view}});
+            send_view<server_message::DebugUpdate<G>>(view);
             bool done = false;
             while (!done) {
                 auto message = pakko::read<ClientMessage<G>>(*reader_);
@@ -133,16 +135,48 @@ private:
         }
     }
 
-    // Encoded in full first: a value that fails to encode sends nothing.
+    // Encoded in full first, into a buffer kept from message to message, then
+    // written at once: a value that fails to encode sends nothing, and a
+    // large view costs no allocation per tick.
     template <class T>
     void send(const T& value) {
-        std::vector<std::byte> bytes = pakko::to_bytes(value);
-        writer_->write_all(bytes);
+        encoded_.clear();
+        pakko::VecWriter out(encoded_);
+        pakko::write(out, value);
+        write_encoded();
+    }
+
+    // The message alternative `M` of ServerMessage whose first field is the
+    // view, written from the caller's view instead of from a copy of it: the
+    // alternative's tag, the view, then the fields that follow it.
+    template <class M, class... Rest>
+    void send_view(const PlayerViewOf<G>& view, const Rest&... rest) {
+        using Alternatives = decltype(ServerMessage<G>::value);
+        constexpr std::int32_t tag = alternative_tag<M>(std::type_identity<Alternatives>{});
+        static_assert(tag < static_cast<std::int32_t>(std::variant_size_v<Alternatives>));
+        encoded_.clear();
+        pakko::VecWriter out(encoded_);
+        pakko::write(out, tag);
+        pakko::write(out, view);
+        (pakko::write(out, rest), ...);
+        write_encoded();
+    }
+
+    template <class M, class... Alternatives>
+    static constexpr std::int32_t alternative_tag(std::type_identity<std::variant<Alternatives...>>) {
+        std::int32_t tag = 0;
+        static_cast<void>(((std::is_same_v<M, Alternatives> ? true : (++tag, false)) || ...));
+        return tag;
+    }
+
+    void write_encoded() {
+        writer_->write_all(encoded_);
         writer_->flush();
     }
 
     std::unique_ptr<BoundedReader> reader_;
     std::unique_ptr<pakko::Writer> writer_;
+    std::vector<std::byte> encoded_;
 };
 
 }  // namespace tarnwick::player::stream
