@@ -14,9 +14,9 @@ inline std::size_t count() {
         std::distance(std::filesystem::directory_iterator("/proc/self/task"), std::filesystem::directory_iterator()));
 }
 
-// Waits until no more than `baseline` threads run. A joined thread may stay
-// listed for a moment while the kernel releases it; one that was never joined
-// stays for good.
+// Waits until no more than `baseline` threads run. A thread that has ended
+// may stay listed for a moment while the kernel releases it; one that keeps
+// running stays for good.
 inline bool back_to(std::size_t baseline) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (count() > baseline) {

@@ -15,6 +15,7 @@
 
 #include <fmt/format.h>
 #include <fmt/ranges.h>
+#include <kimbly/thread.hpp>
 #include <pakko/json.hpp>
 #include <pakko/pakko.hpp>
 #include <tarnwick/lib/messages.hpp>
@@ -225,10 +226,10 @@ TEST_F(CliTest, TcpPlayersOverLoopback) {
         fs::remove(path("results.json"));
         Process program(dir_, {"--batch-mode", "--config", cfg, "--save-results", path("results.json").string()});
         bool finished = false;
-        std::thread client;
-        if (c.client) client = std::thread(play_client, port, *c.client, &finished);
+        kimbly::Thread client;
+        if (c.client) client = kimbly::Thread("client", [&] { play_client(port, *c.client, &finished); });
         auto outcome = program.wait();
-        if (client.joinable()) client.join();
+        client.join();
         ASSERT_EQ(outcome.status, 0) << outcome.err;
         const Results results = read_results(path("results.json"));
         ASSERT_EQ(results.players.size(), 2u);

@@ -54,7 +54,10 @@ inline void play_client(std::uint16_t port, ScriptedClient script, bool* finishe
         for (int answered = 0;; ++answered) {
             if (script.answers && answered == *script.answers) {
                 if (script.ending == Ending::Silent) {
-                    std::this_thread::sleep_for(std::chrono::seconds(1));
+                    // Connected but mute until the program gives up on it.
+                    std::byte unanswered[256];
+                    while (stream->read_some(unanswered) > 0) {
+                    }
                 }
                 return;
             }
