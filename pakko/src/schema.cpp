@@ -4,6 +4,8 @@
 #include <mutex>
 #include <unordered_set>
 
+#include "pakko/overloaded.hpp"
+
 namespace pakko {
 
 std::optional<std::string> Documentation::get(std::string_view language) const {
@@ -32,11 +34,6 @@ bool operator==(const Field& a, const Field& b) {
 }
 
 namespace {
-
-template <class... F>
-struct Overloaded : F... {
-    using F::operator()...;
-};
 
 // Order-dependent combination, so that swapped documentation entries hash apart.
 class Hasher {

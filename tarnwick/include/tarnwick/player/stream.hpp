@@ -11,8 +11,8 @@
 #include <variant>
 #include <vector>
 
-#include <kimbly/overloaded.hpp>
 #include <kimbly/panic.hpp>
+#include <pakko/overloaded.hpp>
 #include <pakko/pakko.hpp>
 
 #include "tarnwick/lib/messages.hpp"
@@ -67,7 +67,7 @@ public:
             while (true) {
                 auto message = pakko::read<ClientMessage<G>>(*reader_);
                 std::optional<ActionOf<G>> action = std::visit(
-                    kimbly::Overloaded{
+                    pakko::Overloaded{
                         [&](client_message::DebugMessage<G>& debug_message) -> std::optional<ActionOf<G>> {
                             // Without a debug interface the command has nowhere to go.
                             if (debug_interface) debug_interface->send(std::move(debug_message.command));
@@ -100,7 +100,7 @@ public:
             bool done = false;
             while (!done) {
                 auto message = pakko::read<ClientMessage<G>>(*reader_);
-                done = std::visit(kimbly::Overloaded{
+                done = std::visit(pakko::Overloaded{
                                       [&](client_message::DebugMessage<G>& debug_message) {
                                           debug_interface.send(std::move(debug_message.command));
                                           return false;

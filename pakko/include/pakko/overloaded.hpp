@@ -3,11 +3,11 @@
 // alternative (no `auto` parameter) make std::visit exhaustive: a variant that
 // gains an alternative stops compiling until it is handled.
 
-namespace kimbly {
+namespace pakko {
 
 template <class... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
 
-}  // namespace kimbly
+}  // namespace pakko
