@@ -31,15 +31,6 @@ constexpr std::array<std::pair<int, Key>, 16> SINGLE_KEYS{{
     {GLFW_KEY_PAGE_DOWN, Key::PageDown},
 }};
 
-constexpr std::array<std::string_view, 65> NAMES{
-    "Num0",   "Num1",   "Num2",      "Num3",   "Num4",   "Num5",  "Num6",  "Num7",  "Num8",  "Num9",     "A",
-    "B",      "C",      "D",         "E",      "F",      "G",     "H",     "I",     "J",     "K",        "L",
-    "M",      "N",      "O",         "P",      "Q",      "R",     "S",     "T",     "U",     "V",        "W",
-    "X",      "Y",      "Z",         "Escape", "Space",  "Enter", "Backspace", "LShift", "RShift", "LCtrl", "RCtrl",
-    "LAlt",   "RAlt",   "Left",      "Right",  "Up",     "Down",  "PageUp", "PageDown", "F1", "F2",      "F3",
-    "F4",     "F5",     "F6",        "F7",     "F8",     "F9",    "F10",   "F11",   "F12",   "Unknown",
-};
-
 Key offset(Key first, int by) { return static_cast<Key>(static_cast<int>(first) + by); }
 
 }  // namespace
@@ -54,7 +45,5 @@ std::optional<Key> key_of(int code) {
     }
     return Key::Unknown;
 }
-
-std::string_view key_name(Key key) { return NAMES[static_cast<std::size_t>(key)]; }
 
 }  // namespace vindle::window

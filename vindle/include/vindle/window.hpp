@@ -53,7 +53,7 @@ using RawEvent =
 // The engine key of a key code; Unknown for every code the engine has no name
 // for, none for a key without a code.
 std::optional<events::Key> key_of(int code);
-std::string_view key_name(events::Key key);
+using events::key_name;
 
 using EventHandler = std::function<void(events::Event)>;
 
