@@ -92,8 +92,10 @@ function(_velmora_target target dir srcs deps test_deps roots)
     target_link_libraries(${exe} PRIVATE ${target} ${test_deps} test_support GTest::gtest GTest::gmock GTest::gtest_main)
     target_compile_definitions(${exe} PRIVATE
       VELMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-      VELMORA_BINARY_DIR="${CMAKE_BINARY_DIR}"
-      VELMORA_CXX="${CMAKE_CXX_COMPILER}")
+      VELMORA_BINARY_DIR="${CMAKE_BINARY_DIR}")
+    if(suite STREQUAL toolchain)
+      target_compile_definitions(${exe} PRIVATE VELMORA_CXX="${CMAKE_CXX_COMPILER}")
+    endif()
     if(suite STREQUAL fast)
       gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60)
     else()

@@ -40,18 +40,6 @@ std::size_t space_length(std::string_view text, std::size_t at) {
     return 0;
 }
 
-class SpawnActions {
-public:
-    SpawnActions() { posix_spawn_file_actions_init(&actions_); }
-    ~SpawnActions() { posix_spawn_file_actions_destroy(&actions_); }
-    SpawnActions(const SpawnActions&) = delete;
-    SpawnActions& operator=(const SpawnActions&) = delete;
-    posix_spawn_file_actions_t* get() { return &actions_; }
-
-private:
-    posix_spawn_file_actions_t actions_;
-};
-
 }  // namespace
 
 Command command(std::string_view line) {
@@ -81,18 +69,19 @@ std::string ExitStatus::text() const {
 }
 
 Child::Child(const Command& command, Stdin stdin_mode) {
-    SpawnActions actions;
-    int pipe_ends[2] = {-1, -1};
-    if (stdin_mode == Stdin::Piped) {
-        if (::pipe2(pipe_ends, O_CLOEXEC) != 0) throw net::os_error(errno);
-        posix_spawn_file_actions_adddup2(actions.get(), pipe_ends[0], STDIN_FILENO);
-    }
-    if (command.working_dir) posix_spawn_file_actions_addchdir_np(actions.get(), command.working_dir->c_str());
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(command.program.c_str()));
     for (const auto& argument : command.args) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    int failed = ::posix_spawnp(&pid_, command.program.c_str(), actions.get(), nullptr, argv.data(), environ);
+    int pipe_ends[2] = {-1, -1};
+    if (stdin_mode == Stdin::Piped && ::pipe2(pipe_ends, O_CLOEXEC) != 0) throw net::os_error(errno);
+    // Nothing throws between the set-up of the actions and their release.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (pipe_ends[0] >= 0) posix_spawn_file_actions_adddup2(&actions, pipe_ends[0], STDIN_FILENO);
+    if (command.working_dir) posix_spawn_file_actions_addchdir_np(&actions, command.working_dir->c_str());
+    int failed = ::posix_spawnp(&pid_, command.program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
     if (pipe_ends[0] >= 0) ::close(pipe_ends[0]);
     if (failed != 0) {
         if (pipe_ends[1] >= 0) ::close(pipe_ends[1]);

@@ -2,21 +2,18 @@
 // by the program itself, as a user would run it.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include <tarnwick/client_gen/process.hpp>
 
 namespace {
 
 namespace fs = std::filesystem;
+namespace cg = tarnwick::client_gen;
 
 std::string read_file(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -25,22 +22,12 @@ std::string read_file(const fs::path& path) {
     return text.str();
 }
 
-// Runs the program with its standard output and error in `log`; the exit status.
-int run_program(std::vector<std::string> args, const fs::path& log) {
-    std::vector<char*> argv;
-    for (auto& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    pid_t pid = -1;
-    int started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (started != 0) return -1;
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+// Runs the program with its standard output and error in `log`.
+bool run_program(const std::vector<std::string>& args, const fs::path& log) {
+    cg::Command command{"sh", {"-c", "\"$0\" \"$@\" > " + log.string() + " 2>&1"}, std::nullopt};
+    command.args.insert(command.args.end(), args.begin(), args.end());
+    cg::Child child(command);
+    return child.wait().success();
 }
 
 TEST(CppClient, BuildsWithCMakeAndPlaysTheTestGameToSuccess) {
@@ -48,16 +35,38 @@ TEST(CppClient, BuildsWithCMakeAndPlaysTheTestGameToSuccess) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     const fs::path log = dir / "log.txt";
-    const int status = run_program({VELMORA_EXE, "--client-gen", (dir / "client").string(), "--client-gen-language",
+    const bool succeeded = run_program({VELMORA_EXE, "--client-gen", (dir / "client").string(), "--client-gen-language",
                                     "Cpp", "--client-gen-test-mode", "run"},
                                    log);
     const std::string output = read_file(log);
-    EXPECT_EQ(status, 0) << output;
+    EXPECT_TRUE(succeeded) << output;
     for (const char* line : {"Generating Cpp with options ()", "Building...", "Running...",
                              "Waiting for connection on port 31005", "Got connection on port 31005",
                              "Client running time: ", "Success"}) {
         EXPECT_NE(output.find(line), std::string::npos) << line << "\n" << output;
     }
+    // The local build takes C++17; the image's compile script takes C++20.
+    EXPECT_TRUE(run_program({"sh", "-c", "cd \"$0\" && \"$1\" -std=c++20 -Wall -Werror -fsyntax-only *.cpp model/*.cpp",
+                             (dir / "client").string(), VELMORA_CXX},
+                            dir / "cxx20.txt"))
+        << read_file(dir / "cxx20.txt");
+    if (!HasFailure()) fs::remove_all(dir);
+}
+
+TEST(CppClient, SocketStreamsBufferAndReportAClosedGame) {
+    const fs::path dir = fs::temp_directory_path() / ("velmora_tcp_stream_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path source = VELMORA_SOURCE_DIR;
+    const fs::path program = dir / "tcp_stream_check";
+    EXPECT_TRUE(run_program({VELMORA_CXX, "-std=c++17", "-Wall", "-I", (source / "tarnwick/client_templates/cpp").string(),
+                             "-I", (source / "pakko_gen/templates/cpp").string(), "-o", program.string(),
+                             (source / "velmora/tests/client_gen/toolchain/programs/tcp_stream_check.cpp").string(),
+                             (source / "tarnwick/client_templates/cpp/TcpStream.cpp").string(),
+                             (source / "pakko_gen/templates/cpp/Stream.cpp").string()},
+                            dir / "compile.txt"))
+        << read_file(dir / "compile.txt");
+    EXPECT_TRUE(run_program({program.string()}, dir / "run.txt")) << read_file(dir / "run.txt");
     if (!HasFailure()) fs::remove_all(dir);
 }
 
