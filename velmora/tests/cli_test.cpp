@@ -103,7 +103,7 @@ TEST_F(CliTest, ClientGenerationOptionsAreCheckedWhileParsing) {
         {{"--client-gen-test-mode", ""}, 1, mode_error},
         {{"--client-gen-options", "[]"}, 1, "invalid type: sequence, expected a map"},
         {{"--client-gen-options", "1"}, 1, "invalid type: integer `1`, expected a map"},
-        {{"--client-gen-options", "{"}, 1, "EOF while parsing an object"},
+        {{"--client-gen-options", "{"}, 1, "syntax error while parsing object key"},
         // Without --client-gen, valid values have no effect.
         {{"--client-gen-test-mode", "run-docker", "--client-gen-options", "{}", "--batch-mode"}, 101,
          "Batch mode can only be used with --config option"},
