@@ -2,13 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <tarnwick/client_gen/cpp_package.hpp>
 #include <tarnwick/client_gen/templates.hpp>
 
 #include "velmora/client_gen/run.hpp"
+#include "client_gen/test_files.hpp"
 #include "velmora/game.hpp"
 
 namespace {
@@ -16,12 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 namespace cg = tarnwick::client_gen;
 
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_files::read_file;
 
 class CppPackageTest : public ::testing::Test {
 protected:

@@ -3,24 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <tarnwick/client_gen/process.hpp>
+
+#include "client_gen/test_files.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
 namespace cg = tarnwick::client_gen;
 
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_files::read_file;
 
 // Runs the program with its standard output and error in `log`.
 bool run_program(const std::vector<std::string>& args, const fs::path& log) {
