@@ -123,6 +123,7 @@ TEST_F(CliTest, ClientGenerationOptionsAreCheckedWhileParsing) {
 }
 
 TEST_F(CliTest, ClientGenerationWritesTheSelectedPackages) {
+    fs::create_directories(path("clients"));
     write_file(path("clients/old.txt"), "");
     // One language goes into the target itself; a name given twice is one.
     auto outcome = run({"--client-gen", "clients", "--client-gen-language", "Cpp", "--client-gen-language", "Cpp",
