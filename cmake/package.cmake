@@ -22,10 +22,12 @@
 #
 # Tests mirror the sources: <pkg>/tests/ and <pkg>/tests/<folder>/, for each
 # folder of <pkg>/src, hold the tests of the library that owns that source
-# folder; other test folders (golden files, fixtures, toolchain suites) are
-# not globbed. In each, *.cpp form the fast suite (<target>_tests), gl/*.cpp
-# the display suite (<target>_gl_tests, label gl) and slow/*.cpp the slow
-# suite (<target>_slow_tests, label slow). Every test links `test_support`
+# folder; other test folders (golden files, fixtures) are not globbed. In
+# each, *.cpp form the fast suite (<target>_tests), gl/*.cpp the display suite
+# (<target>_gl_tests, label gl), slow/*.cpp the slow suite
+# (<target>_slow_tests, label slow) and toolchain/*.cpp the suite that builds
+# generated code with other languages' tool chains (<target>_toolchain_tests,
+# label toolchain; VELMORA_CXX names the C++ compiler). Every test links `test_support`
 # (kimbly/tests/support). Sources and tests are globbed, so a new module
 # needs no edit here.
 
@@ -65,7 +67,7 @@ function(_velmora_target target dir srcs deps test_deps roots)
     target_link_libraries(${target} INTERFACE ${deps})
   endif()
 
-  foreach(suite IN ITEMS fast gl slow)
+  foreach(suite IN ITEMS fast gl slow toolchain)
     if(suite STREQUAL gl AND VELMORA_HEADLESS_ONLY)
       continue()
     endif()
@@ -91,6 +93,9 @@ function(_velmora_target target dir srcs deps test_deps roots)
     target_compile_definitions(${exe} PRIVATE
       VELMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
       VELMORA_BINARY_DIR="${CMAKE_BINARY_DIR}")
+    if(suite STREQUAL toolchain)
+      target_compile_definitions(${exe} PRIVATE VELMORA_CXX="${CMAKE_CXX_COMPILER}")
+    endif()
     if(suite STREQUAL fast)
       gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60)
     else()

@@ -79,7 +79,6 @@ TEST_F(CliTest, CommandLineOutcomes) {
          "Batch mode can only be used with --config option"},
         {{"--log-level", "TRACE", "--batch-mode", "--config", cfg}, 0, "", "Processed 2 ticks"},
         {{"--log-level", "warn", "--batch-mode", "--config", cfg}, 0, "", ""},
-        {{"--client-gen", "clients"}, 1, "", "Error: "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(fmt::format("{}", fmt::join(c.args, " ")));
@@ -90,6 +89,57 @@ TEST_F(CliTest, CommandLineOutcomes) {
     }
     // Trace lines appear only when asked for.
     EXPECT_FALSE(contains(run({"--batch-mode", "--config", cfg}).err, "Processed"));
+}
+
+TEST_F(CliTest, ClientGenerationOptionsAreCheckedWhileParsing) {
+    const std::string mode_error = "Only gen | build[-docker] | run[-docker]";
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string err_part;
+    };
+    const Case cases[] = {
+        {{"--client-gen-test-mode", "Run"}, 1, mode_error},
+        {{"--client-gen-test-mode", "run "}, 1, mode_error},
+        {{"--client-gen-test-mode", ""}, 1, mode_error},
+        {{"--client-gen-options", "[]"}, 1, "invalid type: sequence, expected a map"},
+        {{"--client-gen-options", "1"}, 1, "invalid type: integer `1`, expected a map"},
+        {{"--client-gen-options", "{"}, 1, "syntax error while parsing object key"},
+        // Without --client-gen, valid values have no effect.
+        {{"--client-gen-test-mode", "run-docker", "--client-gen-options", "{}", "--batch-mode"}, 101,
+         "Batch mode can only be used with --config option"},
+        // A wrong letter case selects nothing, which is no failure.
+        {{"--client-gen", "clients", "--client-gen-language", "cpp", "--client-gen-options", "{}"}, 0, ""},
+        {{"--client-gen", "clients", "--client-gen-options", R"({"Cpp": {}})"}, 101,
+         "Failed to parse gen options: invalid type: map, expected unit"},
+        {{"--client-gen", "."}, 1, "Error: Refusing to remove .: it holds the current directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(fmt::format("{}", fmt::join(c.args, " ")));
+        auto outcome = run(c.args);
+        EXPECT_EQ(outcome.status, c.status) << outcome.err;
+        EXPECT_TRUE(contains(outcome.err, c.err_part)) << outcome.err;
+    }
+    EXPECT_FALSE(fs::exists(path("clients")));
+}
+
+TEST_F(CliTest, ClientGenerationWritesTheSelectedPackages) {
+    fs::create_directories(path("clients"));
+    write_file(path("clients/old.txt"), "");
+    // One language goes into the target itself; a name given twice is one.
+    auto outcome = run({"--client-gen", "clients", "--client-gen-language", "Cpp", "--client-gen-language", "Cpp",
+                        "--client-gen-preserve-files"});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_TRUE(contains(outcome.err, "Generating Cpp with options ()")) << outcome.err;
+    EXPECT_TRUE(fs::exists(path("clients/old.txt")));
+    EXPECT_TRUE(fs::exists(path("clients/model/PlayerView.hpp")));
+    // The test strategy replaces the template.
+    EXPECT_TRUE(contains(read_file(path("clients/MyStrategy.cpp")), "validAutoAttackTargets"));
+
+    outcome = run({"--client-gen", "clients"});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_FALSE(fs::exists(path("clients/old.txt")));
+    EXPECT_TRUE(fs::exists(path("clients/Cpp/CMakeLists.txt")));
 }
 
 TEST_F(CliTest, StopsOnBadConfigurationsAndFiles) {

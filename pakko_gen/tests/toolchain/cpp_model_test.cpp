@@ -65,7 +65,7 @@ protected:
             }
         }
         std::vector<std::string> command{
-            PAKKO_GEN_CXX, "-std=" + standard, "-Wall", "-Werror", "-O1", "-I", package.string(),
+            VELMORA_CXX, "-std=" + standard, "-Wall", "-Werror", "-O1", "-I", package.string(),
             fs::path(VELMORA_SOURCE_DIR) / "pakko_gen/tests/toolchain/programs/cpp_round_trip.cpp",
             (package / "Stream.cpp").string(), unity.string(), "-o", program.string()};
         auto log = dir_ / (standard + ".log");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <utility>
 
 #include <CLI/CLI.hpp>
@@ -15,6 +16,15 @@ constexpr const char* BAD_LEVEL = "attempted to convert a string that doesn't ma
 template <class T>
 void optional_value(CLI::App& app, const std::string& name, std::optional<T>& target) {
     app.add_option_function<std::string>(name, [&target](const std::string& value) { target = T(value); });
+}
+
+// The --client-gen-options value: a JSON object. Throws pakko::json::Error.
+std::map<std::string, pakko::json::Value> parse_gen_options(const std::string& text) {
+    pakko::json::Value value = pakko::json::Value::parse(text);
+    if (!value.is_object()) pakko::json::throw_invalid_type(value, "a map");
+    std::map<std::string, pakko::json::Value> result;
+    for (std::size_t i = 0; i < value.keys.size(); ++i) result.insert_or_assign(value.keys[i], std::move(value.items[i]));
+    return result;
 }
 
 }  // namespace
@@ -53,11 +63,32 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv) {
     app.add_option("--player-names", opt.player_names)->expected(1, -1)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 
     optional_value(app, "--client-gen", opt.client_gen.target_dir);
-    optional_value(app, "--client-gen-test-mode", opt.client_gen.test_mode);
+    app.add_option_function<std::string>("--client-gen-test-mode", [&](const std::string& value) {
+           opt.client_gen.test_mode = tarnwick::client_gen::test_mode_from_str(value);
+       })
+        ->check(CLI::Validator(
+            [](std::string& value) {
+                return tarnwick::client_gen::test_mode_from_str(value)
+                           ? std::string()
+                           : std::string(tarnwick::client_gen::TEST_MODE_ERROR);
+            },
+            "MODE"));
     optional_value(app, "--client-gen-host-from-docker", opt.client_gen.host_from_docker);
     app.add_flag("--client-gen-preserve-files", opt.client_gen.preserve_files);
-    app.add_option("--client-gen-language", opt.client_gen.languages);
-    optional_value(app, "--client-gen-options", opt.client_gen.gen_options);
+    app.add_option("--client-gen-language", opt.client_gen.languages)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_option_function<std::string>("--client-gen-options", [&](const std::string& value) {
+           opt.client_gen.gen_options = parse_gen_options(value);
+       })
+        ->check(CLI::Validator(
+            [](std::string& value) {
+                try {
+                    parse_gen_options(value);
+                    return std::string();
+                } catch (const pakko::json::Error& error) {
+                    return std::string(error.what());
+                }
+            },
+            "JSON"));
 
     try {
         app.parse(argc, argv);

@@ -1,12 +1,15 @@
 #pragma once
 // The command line.
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include <kimbly/logger.hpp>
+#include <pakko/json_value.hpp>
+#include <tarnwick/client_gen/test_mode.hpp>
 
 #include "velmora/lib/full_processor.hpp"
 
@@ -15,14 +18,15 @@ namespace velmora {
 inline constexpr std::string_view PROGRAM_NAME = "velmora";
 inline constexpr std::string_view PROGRAM_VERSION = "1.3.0";
 
-// The client-generation options, carried to client generation as given.
+// The client-generation options, checked while the command line is parsed.
 struct ClientGenOpt {
     std::optional<std::filesystem::path> target_dir;
-    std::optional<std::string> test_mode;
+    std::optional<tarnwick::client_gen::TestMode> test_mode;
     std::optional<std::string> host_from_docker;
     bool preserve_files = false;
     std::vector<std::string> languages;
-    std::optional<std::string> gen_options;
+    // Language name to its options in JSON form; a later repeated key wins.
+    std::optional<std::map<std::string, pakko::json::Value>> gen_options;
 };
 
 struct Opt {

@@ -1,0 +1,54 @@
+#include "tarnwick/client_gen/package.hpp"
+
+#include <cerrno>
+#include <fstream>
+#include <system_error>
+
+#include <pakko/names.hpp>
+
+#include "tarnwick/net/os_error.hpp"
+
+namespace tarnwick::client_gen {
+
+namespace {
+
+std::string replace_all(std::string text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+pakko::IoError io_error(const std::error_code& error, const std::filesystem::path& path) {
+    return pakko::IoError(net::error_kind_of(error.value()),
+                          error.message() + " (os error " + std::to_string(error.value()) + "): " + path.string());
+}
+
+}  // namespace
+
+void write_file(const std::filesystem::path& path, std::string_view content) {
+    if (path.has_parent_path()) {
+        std::error_code error;
+        std::filesystem::create_directories(path.parent_path(), error);
+        if (error) throw io_error(error, path.parent_path());
+    }
+    errno = 0;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) throw net::os_error(errno ? errno : EIO, path.string());
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.close();
+    if (!out) throw net::os_error(errno ? errno : EIO, path.string());
+}
+
+std::string substitute_names(std::string_view text, std::string_view project_name) {
+    std::string result = replace_all(std::string(text), "project_name", pakko::to_snake_case(project_name));
+    return replace_all(std::move(result), "ProjectName", pakko::to_camel_case(project_name));
+}
+
+void write_fixed_files(const ClientGenOptions& options, std::span<const FixedFile> files) {
+    for (const auto& file : files) {
+        write_file(options.target_dir / file.path, substitute_names(file.text, options.name));
+    }
+}
+
+}  // namespace tarnwick::client_gen

@@ -1,0 +1,16 @@
+#include "tarnwick/client_gen/templates.hpp"
+
+#include <string>
+
+#include <kimbly/panic.hpp>
+
+namespace tarnwick::client_gen {
+
+std::string_view embedded_text(std::span<const EmbeddedFile> files, std::string_view path) {
+    for (const auto& file : files) {
+        if (file.path == path) return file.text;
+    }
+    kimbly::panic("No embedded file " + std::string(path));
+}
+
+}  // namespace tarnwick::client_gen

@@ -1,0 +1,87 @@
+#include "tarnwick/client_gen/test_game.hpp"
+
+#include "tarnwick/client_gen/error.hpp"
+#include "tarnwick/client_gen/harness.hpp"
+
+namespace tarnwick::client_gen {
+
+struct ClientRun::Shared {
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool abandoned = false;                       // no program may start any more
+    Child* child = nullptr;                       // while the program runs
+    std::optional<std::chrono::nanoseconds> time;  // set when it ended successfully
+    std::optional<std::string> failure;            // set when it failed
+};
+
+ClientRun::ClientRun(Command command)
+    : shared_(std::make_shared<Shared>()),
+      thread_("client", [this, command = std::move(command)]() mutable { body(std::move(command)); }) {}
+
+ClientRun::~ClientRun() { end(); }
+
+void ClientRun::body(Command command) {
+    const auto start = std::chrono::steady_clock::now();
+    std::optional<Child> child;
+    std::string failure;
+    try {
+        {
+            std::lock_guard lock(shared_->mutex);
+            if (shared_->abandoned) return;
+            child.emplace(command);
+            shared_->child = &*child;
+        }
+        check_status(child->wait());
+    } catch (const std::exception& error) {
+        failure = error.what();
+    }
+    std::lock_guard lock(shared_->mutex);
+    shared_->child = nullptr;
+    if (failure.empty()) {
+        shared_->time = std::chrono::steady_clock::now() - start;
+    } else {
+        kimbly::logger::error(LOG_TARGET, "Running client failed: {}", failure);
+        shared_->failure = failure;
+    }
+    shared_->ended.notify_all();
+}
+
+void ClientRun::end() {
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->abandoned = true;
+        if (shared_->child) shared_->child->kill();
+    }
+    thread_.join();
+}
+
+std::chrono::nanoseconds ClientRun::finish(std::chrono::nanoseconds limit) {
+    bool ended = [&] {
+        std::unique_lock lock(shared_->mutex);
+        return shared_->ended.wait_for(lock, limit, [&] { return shared_->time || shared_->failure; });
+    }();
+    if (!ended) {
+        kimbly::logger::error(LOG_TARGET, "The client did not end within {} s after the game; ending it",
+                              std::chrono::duration_cast<std::chrono::seconds>(limit).count());
+    }
+    end();
+    if (!ended || !shared_->time) throw Error("Running client failed");
+    return *shared_->time;
+}
+
+TestGameOptions test_game_options(const std::optional<std::string>& host_from_docker) {
+    TestGameOptions options;
+    if (host_from_docker) options.tcp.host = "0.0.0.0";
+    options.tcp.port = TEST_PORT;
+    options.tcp.accept_timeout = 10.0;
+    options.tcp.timeout = 10.0;
+    options.tcp.token = std::string(TEST_TOKEN);
+    return options;
+}
+
+void log_running_time(std::chrono::nanoseconds elapsed) {
+    kimbly::logger::info(LOG_TARGET, "Client running time: {} ms",
+                         std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+}
+
+}  // namespace tarnwick::client_gen
