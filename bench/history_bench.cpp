@@ -28,11 +28,9 @@ struct NoRendererData {
 constexpr auto pakko_describe(pakko::Tag<NoRendererData>) {
     return pakko::record<NoRendererData>("NoRendererData", pakko::no_doc());
 }
+constexpr kimbly::DeltaKind kimbly_delta(pakko::Tag<NoRendererData>) { return kimbly::DeltaKind::FullCopy; }
 
 }  // namespace history_bench
-
-template <>
-struct kimbly::Diff<history_bench::NoRendererData> : kimbly::FullCopyDiff<history_bench::NoRendererData> {};
 
 template <>
 struct tarnwick::app::history::RendererExtraDataTraits<history_bench::NoRendererData> {
