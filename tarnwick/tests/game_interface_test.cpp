@@ -27,11 +27,9 @@ struct Counter {
     std::int32_t total = 0;
     bool operator==(const Counter&) const = default;
 };
+constexpr kimbly::DeltaKind kimbly_delta(pakko::Tag<Counter>) { return kimbly::DeltaKind::FullCopy; }
 
 }  // namespace toy
-
-template <>
-struct kimbly::Diff<toy::Counter> : kimbly::FullCopyDiff<toy::Counter> {};
 
 template <>
 struct tarnwick::GameTraits<toy::Counter> {

@@ -81,6 +81,7 @@ struct Trail {
 constexpr auto pakko_describe(pakko::Tag<Trail>) {
     return pakko::record<Trail>("Trail", pakko::no_doc(), pakko::field("lines", &Trail::lines));
 }
+constexpr kimbly::DeltaKind kimbly_delta(pakko::Tag<Trail>) { return kimbly::DeltaKind::FullCopy; }
 
 inline int board_updates = 0;
 
@@ -107,9 +108,6 @@ struct kimbly::Diff<board::Board> {
         for (auto cell : delta.removed) board.cells.erase(cell);
     }
 };
-
-template <>
-struct kimbly::Diff<board::Trail> : kimbly::FullCopyDiff<board::Trail> {};
 
 template <>
 struct tarnwick::GameTraits<board::Board> {

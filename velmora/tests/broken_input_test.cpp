@@ -80,23 +80,23 @@ TEST_F(BrokenInputTest, RepeatOfADamagedGameLogStopsNamingTheFault) {
          "map size 2000000000 is outside 1..1024"},
         {"state: cut short", whole.substr(0, 100), "failed to fill whole buffer"},
         {"delta: changes a missing entity",
-         log_with([&](ModelDelta& d) { d.entities.changed.emplace_back(999, *first.entities.get(3)); }),
+         log_with([&](ModelDelta& d) { d.of<&Model::entities>().changed.emplace_back(999, *first.entities.get(3)); }),
          "the delta changes entity 999, which the state does not hold"},
         {"delta: changes a removed player",
          log_with([](ModelDelta& d) {
-             d.players.removed.push_back(1);
-             d.players.changed.emplace_back(1, velmora::model::Player{1, 0, 5, 0});
+             d.of<&Model::players>().removed.push_back(1);
+             d.of<&Model::players>().changed.emplace_back(1, velmora::model::Player{1, 0, 5, 0});
          }),
          "the delta changes player 1, which the state does not hold"},
         {"delta: player index out of range",
-         log_with([](ModelDelta& d) { d.players.changed.emplace_back(2, velmora::model::Player{2, 9, 0, 50}); }),
+         log_with([](ModelDelta& d) { d.of<&Model::players>().changed.emplace_back(2, velmora::model::Player{2, 9, 0, 50}); }),
          "player 2 has index 9, not below the player count 2"},
-        {"delta: map too large", log_with([](ModelDelta& d) { d.map_size = 2147483647; }),
+        {"delta: map too large", log_with([](ModelDelta& d) { d.of<&Model::map_size>() = 2147483647; }),
          "map size 2147483647 is outside 1..1024"},
         {"delta: a player leaves", log_with([&](ModelDelta& d) {
-             d.players.removed.push_back(2);
+             d.of<&Model::players>().removed.push_back(2);
              for (const auto& entity : first.entities.iter())
-                 if (entity.player_id == 2u) d.entities.removed.push_back(entity.id);
+                 if (entity.player_id == 2u) d.of<&Model::entities>().removed.push_back(entity.id);
          }),
          "a tick changes the player count from 2 to 1"},
         {"delta: cut short", whole + log_with([](ModelDelta&) {}).substr(whole.size(), 30),

@@ -31,11 +31,9 @@ constexpr auto pakko_describe(pakko::Tag<AttackTally>) {
     return pakko::record<AttackTally>("AttackTally", pakko::no_doc(),
                                       pakko::field("attacks", &AttackTally::attacks));
 }
+constexpr kimbly::DeltaKind kimbly_delta(pakko::Tag<AttackTally>) { return kimbly::DeltaKind::FullCopy; }
 
 }  // namespace history_match
-
-template <>
-struct kimbly::Diff<history_match::AttackTally> : kimbly::FullCopyDiff<history_match::AttackTally> {};
 
 template <>
 struct tarnwick::app::history::RendererExtraDataTraits<history_match::AttackTally> {

@@ -23,12 +23,10 @@ constexpr auto pakko_describe(pakko::Tag<Marker>) {
                                  pakko::field("height", &Marker::height));
 }
 constexpr usize record_id(const Marker& marker) { return marker.id; }
+constexpr kimbly::DeltaKind kimbly_delta(pakko::Tag<Marker>) { return kimbly::DeltaKind::FullCopy; }
 
 }  // namespace
 }  // namespace velmora::model
-
-template <>
-struct kimbly::Diff<velmora::model::Marker> : kimbly::FullCopyDiff<velmora::model::Marker> {};
 
 namespace velmora::model {
 namespace {

@@ -103,8 +103,8 @@ TEST(ModelDelta, IncomeChangesEveryPlayer) {
     for (auto& player : after.players.iter_mut()) player.resource += after.passive_income;
     after.current_tick += 1;
     auto delta = kimbly::diff(before, after);
-    EXPECT_EQ(delta.players.changed.size(), 2u);
-    EXPECT_TRUE(delta.entities.changed.empty());
+    EXPECT_EQ(delta.of<&Model::players>().changed.size(), 2u);
+    EXPECT_TRUE(delta.of<&Model::entities>().changed.empty());
     kimbly::update(before, delta);
     EXPECT_EQ(before, after);
 }

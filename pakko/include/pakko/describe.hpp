@@ -91,6 +91,28 @@ constexpr FieldDesc<Owner, M> field(std::string_view name, M Owner::*member, Doc
     return {name, member, docs, json_key.empty() ? name : json_key};
 }
 
+// A field reached through a function object instead of a member pointer,
+// for records laid out by generic code (a tuple of values derived from
+// another record's description).
+template <class Owner, class M, class Access>
+struct AccessedFieldDesc {
+    using owner_type = Owner;
+    using value_type = M;
+    std::string_view name;
+    Access access;
+    Docs docs;
+    std::string_view json_key;
+
+    constexpr const M& get(const Owner& owner) const { return access(owner); }
+    constexpr M& get(Owner& owner) const { return access(owner); }
+};
+
+template <class Owner, class M, class Access>
+constexpr AccessedFieldDesc<Owner, M, Access> accessed_field(std::string_view name, Access access, Docs docs = {},
+                                                             std::string_view json_key = {}) {
+    return {name, access, docs, json_key.empty() ? name : json_key};
+}
+
 enum class Kind { Record, Enumeration, OneOf };
 
 template <class T, class... Fields>

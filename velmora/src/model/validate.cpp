@@ -137,9 +137,9 @@ void check_changes(const Collection<T>& collection, const CollectionDelta<T>& de
 }  // namespace
 
 void validate_delta(const Model& model, const ModelDelta& delta) {
-    check_changes(model.players, delta.players, "player");
-    check_changes(model.entities, delta.entities, "entity");
-    check_changes(model.entity_actions, delta.entity_actions, "the action of entity");
+    check_changes(model.players, delta.of<&Model::players>(), "player");
+    check_changes(model.entities, delta.of<&Model::entities>(), "entity");
+    check_changes(model.entity_actions, delta.of<&Model::entity_actions>(), "the action of entity");
 }
 
 void validate_model(const Model& model) {

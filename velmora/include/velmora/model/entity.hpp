@@ -87,12 +87,10 @@ constexpr auto pakko_describe(pakko::Tag<Entity>) {
 }
 
 // A changed entity is stored whole: same fields, same encoding.
-using EntityDelta = Entity;
+constexpr kimbly::DeltaKind kimbly_delta(pakko::Tag<Entity>) { return kimbly::DeltaKind::FullCopy; }
+using EntityDelta = kimbly::Diff<Entity>::Delta;
 
 // The key of an entity in its collection.
 constexpr usize record_id(const Entity& entity) { return entity.id; }
 
 }  // namespace velmora::model
-
-template <>
-struct kimbly::Diff<velmora::model::Entity> : kimbly::FullCopyDiff<velmora::model::Entity> {};

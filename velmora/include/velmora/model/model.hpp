@@ -31,15 +31,9 @@ constexpr auto pakko_describe(pakko::Tag<Player>) {
                                  field("score", &Player::score), field("resource", &Player::resource));
 }
 
+constexpr kimbly::DeltaKind kimbly_delta(pakko::Tag<Player>) { return kimbly::DeltaKind::FullCopy; }
 constexpr usize record_id(const Player& player) { return player.id; }
-using PlayerDelta = Player;
-
-}  // namespace velmora::model
-
-template <>
-struct kimbly::Diff<velmora::model::Player> : kimbly::FullCopyDiff<velmora::model::Player> {};
-
-namespace velmora::model {
+using PlayerDelta = kimbly::Diff<Player>::Delta;
 
 // An entity's standing order: in force until its player sends a new one.
 struct StoredAction {
@@ -55,15 +49,9 @@ constexpr auto pakko_describe(pakko::Tag<StoredAction>) {
                                        field("action", &StoredAction::action));
 }
 
+constexpr kimbly::DeltaKind kimbly_delta(pakko::Tag<StoredAction>) { return kimbly::DeltaKind::FullCopy; }
 constexpr usize record_id(const StoredAction& stored) { return stored.entity_id; }
-using StoredActionDelta = StoredAction;
-
-}  // namespace velmora::model
-
-template <>
-struct kimbly::Diff<velmora::model::StoredAction> : kimbly::FullCopyDiff<velmora::model::StoredAction> {};
-
-namespace velmora::model {
+using StoredActionDelta = kimbly::Diff<StoredAction>::Delta;
 
 struct Model {
     usize next_id = 0;
@@ -92,34 +80,10 @@ constexpr auto pakko_describe(pakko::Tag<Model>) {
         field("entity_actions", &Model::entity_actions));
 }
 
-struct ModelDelta {
-    usize next_id = 0;
-    usize map_size = 0;
-    bool fog_of_war = false;
-    std::monostate entity_properties;
-    usize max_tick_count = 0;
-    usize max_pathfind_nodes = 0;
-    usize current_tick = 0;
-    usize passive_income = 0;
-    CollectionDelta<Player> players;
-    CollectionDelta<Entity> entities;
-    CollectionDelta<StoredAction> entity_actions;
-
-    bool operator==(const ModelDelta&) const = default;
-};
-
-constexpr auto pakko_describe(pakko::Tag<ModelDelta>) {
-    using pakko::field;
-    using D = ModelDelta;
-    return pakko::record<D>("ModelDelta", pakko::no_doc(), field("next_id", &D::next_id),
-                            field("map_size", &D::map_size), field("fog_of_war", &D::fog_of_war),
-                            field("entity_properties", &D::entity_properties),
-                            field("max_tick_count", &D::max_tick_count),
-                            field("max_pathfind_nodes", &D::max_pathfind_nodes),
-                            field("current_tick", &D::current_tick), field("passive_income", &D::passive_income),
-                            field("players", &D::players), field("entities", &D::entities),
-                            field("entity_actions", &D::entity_actions));
-}
+// Fixed fields are copied, the constant table leaves an empty slot and each
+// collection keeps only its changes.
+constexpr kimbly::DeltaKind kimbly_delta(pakko::Tag<Model>) { return kimbly::DeltaKind::FieldByField; }
+using ModelDelta = kimbly::Diff<Model>::Delta;
 
 struct Attack {
     usize attacker_id = 0;
@@ -145,10 +109,3 @@ constexpr auto pakko_describe(pakko::Tag<Event>) {
 }
 
 }  // namespace velmora::model
-
-template <>
-struct kimbly::Diff<velmora::model::Model> {
-    using Delta = velmora::model::ModelDelta;
-    static Delta diff(const velmora::model::Model& earlier, const velmora::model::Model& later);
-    static void update(velmora::model::Model& value, const Delta& delta);
-};

@@ -76,6 +76,7 @@ constexpr auto pakko_describe(pakko::Tag<RendererEntityData>) {
                             field("entity_type", &R::entity_type));
 }
 
+constexpr kimbly::DeltaKind kimbly_delta(pakko::Tag<RendererEntityData>) { return kimbly::DeltaKind::FullCopy; }
 constexpr usize record_id(const RendererEntityData& data) { return data.id; }
 
 // The angle taken the short way round, in [-π, π).
@@ -86,7 +87,3 @@ float wrap_angle(float angle);
 float turn_of(float old_rotation, float new_rotation);
 
 }  // namespace velmora::renderer::space::entity
-
-template <>
-struct kimbly::Diff<velmora::renderer::space::entity::RendererEntityData>
-    : kimbly::FullCopyDiff<velmora::renderer::space::entity::RendererEntityData> {};
