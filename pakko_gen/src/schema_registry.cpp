@@ -1,7 +1,7 @@
 #include "pakko_gen/schema_registry.hpp"
 
 #include "pakko_gen/assertion.hpp"
-#include "pakko_gen/overloaded.hpp"
+#include <pakko/overloaded.hpp>
 
 namespace pakko_gen {
 
@@ -17,7 +17,7 @@ void SchemaRegistry::add(const pakko::Schema& schema, const Emit& emit) {
     auto add_fields = [&](const pakko::Struct& record) {
         for (const auto& field : record.fields) add(*field.schema, emit);
     };
-    std::visit(Overloaded{
+    std::visit(pakko::Overloaded{
                    [&](const pakko::Struct& record) { add_fields(record); },
                    [&](const pakko::Schema::OneOf& one_of) {
                        for (const auto& variant : one_of.variants) add_fields(variant);

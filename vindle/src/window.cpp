@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include <kimbly/logger.hpp>
-#include <kimbly/overloaded.hpp>
+#include <pakko/overloaded.hpp>
 
 #include "vindle/window.hpp"
 
@@ -48,7 +48,7 @@ void Window::set_event_handler(EventHandler handler) { *handler_.borrow_mut() = 
 std::optional<events::Event> Window::convert(const RawEvent& event) {
     using Result = std::optional<events::Event>;
     return std::visit(
-        kimbly::Overloaded{
+        pakko::Overloaded{
             [&](const raw::Resized& resize) -> Result {
                 resized(resize.size);
                 return std::nullopt;
@@ -81,7 +81,7 @@ std::optional<events::Event> Window::convert(const RawEvent& event) {
 }
 
 void Window::apply(const events::Event& event) {
-    std::visit(kimbly::Overloaded{
+    std::visit(pakko::Overloaded{
                    [&](const events::MouseDown& down) { buttons_.insert(down.button); },
                    [&](const events::MouseUp& up) { buttons_.erase(up.button); },
                    [&](const events::MouseMove& move) { cursor_ = move.position; },

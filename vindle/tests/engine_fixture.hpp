@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include <kimbly/overloaded.hpp>
+#include <pakko/overloaded.hpp>
 #include <ovra/raw/recording_context.hpp>
 
 #include "vindle/context.hpp"
@@ -19,7 +19,7 @@ namespace vindle::testing {
 // The event's alternative and fields, to compare and print.
 inline std::string describe(const events::Event& event) {
     auto at = [](events::Position p) { return " (" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")"; };
-    return std::visit(kimbly::Overloaded{
+    return std::visit(pakko::Overloaded{
                           [&](const events::MouseDown& e) { return "down " + std::to_string(int(e.button)) + at(e.position); },
                           [&](const events::MouseUp& e) { return "up " + std::to_string(int(e.button)) + at(e.position); },
                           [&](const events::MouseMove& e) { return "move" + at(e.position); },

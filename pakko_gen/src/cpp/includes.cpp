@@ -2,7 +2,7 @@
 
 #include "pakko_gen/cpp/declarations.hpp"
 #include "pakko_gen/cpp/names.hpp"
-#include "pakko_gen/overloaded.hpp"
+#include <pakko/overloaded.hpp>
 
 namespace pakko_gen::cpp {
 
@@ -27,7 +27,7 @@ void collect_includes(std::vector<std::string>& list, const pakko::Schema& schem
     auto container = [&](const char* header) {
         if (own) list.push_back(header);
     };
-    std::visit(Overloaded{
+    std::visit(pakko::Overloaded{
                    [&](const pakko::Struct& record) {
                        named();
                        fields(record);

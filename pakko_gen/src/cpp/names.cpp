@@ -1,6 +1,6 @@
 #include "pakko_gen/cpp/names.hpp"
 
-#include "pakko_gen/overloaded.hpp"
+#include <pakko/overloaded.hpp>
 
 namespace pakko_gen::cpp {
 
@@ -17,7 +17,7 @@ std::string class_name(const pakko::Schema& schema) {
 
 std::string type_name(const pakko::Schema& schema) {
     using S = pakko::Schema;
-    return std::visit(Overloaded{
+    return std::visit(pakko::Overloaded{
                           [](const S::Bool&) -> std::string { return "bool"; },
                           [](const S::Int32&) -> std::string { return "int"; },
                           [](const S::Int64&) -> std::string { return "long long"; },

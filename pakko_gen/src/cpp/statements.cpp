@@ -2,7 +2,7 @@
 
 #include "pakko_gen/cpp/implementation.hpp"
 #include "pakko_gen/cpp/names.hpp"
-#include "pakko_gen/overloaded.hpp"
+#include <pakko/overloaded.hpp>
 
 namespace pakko_gen::cpp::statements {
 
@@ -104,7 +104,7 @@ void assign(Writer& writer, std::string_view value, const pakko::Schema& schema,
     std::string v(value);
     auto read = [&](const char* reader) { writer.line(v, " = stream.", reader, "();"); };
     auto read_named = [&] { writer.line(v, " = ", class_name(schema), "::readFrom(stream);"); };
-    std::visit(Overloaded{
+    std::visit(pakko::Overloaded{
                    [&](const S::Bool&) { read("readBool"); },
                    [&](const S::Int32&) { read("readInt"); },
                    [&](const S::Int64&) { read("readLongLong"); },
@@ -123,7 +123,7 @@ void assign(Writer& writer, std::string_view value, const pakko::Schema& schema,
 
 void write(Writer& writer, std::string_view value, const pakko::Schema& schema) {
     std::string v(value);
-    std::visit(Overloaded{
+    std::visit(pakko::Overloaded{
                    [&](const pakko::Struct&) { writer.line(v, ".writeTo(stream);"); },
                    [&](const S::OneOf&) { writer.line(v, "->writeTo(stream);"); },
                    [&](const S::Enum&) { writer.line("stream.write((int)(", v, "));"); },

@@ -1,6 +1,6 @@
 #include "vindle/ui/controller.hpp"
 
-#include <kimbly/overloaded.hpp>
+#include <pakko/overloaded.hpp>
 
 namespace vindle::ui {
 
@@ -54,7 +54,7 @@ void Controller::draw(Widget& root, ovra::Framebuffer& framebuffer) {
 bool Controller::handle_event(Widget& root, const events::Event& event) {
     layout(root);
     std::optional<Pointer> pointer = std::visit(
-        kimbly::Overloaded{
+        pakko::Overloaded{
             [](const events::MouseDown& e) -> std::optional<Pointer> { return Press{e.position, e.button}; },
             [](const events::MouseUp& e) -> std::optional<Pointer> {
                 return Release{e.position, e.button, true};
@@ -84,7 +84,7 @@ bool Controller::handle_event(Widget& root, const events::Event& event) {
     auto deliver = [&](Widget& w) {
         WidgetCore& core = w.core_mut();
         bool inside = is_inside(core.position, std::visit([](const auto& p) { return p.position; }, *pointer));
-        std::visit(kimbly::Overloaded{
+        std::visit(pakko::Overloaded{
                        [&](const Press& p) {
                            if (inside) core.captured_ = true;
                            if (core.captured_) w.handle_event(MouseDown{p.position, p.button});

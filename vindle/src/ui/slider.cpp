@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include <kimbly/overloaded.hpp>
+#include <pakko/overloaded.hpp>
 
 namespace vindle::ui {
 
@@ -69,7 +69,7 @@ void SliderUI::draw(ovra::Framebuffer& framebuffer) {
 
 void SliderUI::handle_event(const Event& event) {
     if (!slider_->core_.captured()) return;
-    auto position = std::visit(kimbly::Overloaded{
+    auto position = std::visit(pakko::Overloaded{
                                    [](const MouseMove& e) -> std::optional<Position> { return e.position; },
                                    [](const MouseDown& e) -> std::optional<Position> { return e.position; },
                                    [](const auto&) -> std::optional<Position> { return std::nullopt; },
