@@ -14,8 +14,10 @@ double contrast(double first, double second) {
 
 }  // namespace
 
+template <>
 double MyNoise::get(double x, double y) const { return contrast(source_.get(x, y), source_.get(-x, -y)); }
 
+template <>
 double MyNoise2::get(double x, double y) const {
     // Fold into the quadrant where both coordinates are non-negative by a
     // quarter turn; zero counts as non-negative.

@@ -10,23 +10,26 @@
 
 namespace velmora::model {
 
-class MyNoise final : public kimbly::noise::Noise2 {
+// Which turns of the map leave the noise unchanged.
+enum class NoiseSymmetry { HalfTurn, QuarterTurns };
+
+template <NoiseSymmetry S>
+class SymmetricNoise final : public kimbly::noise::Noise2 {
 public:
-    explicit MyNoise(std::uint32_t seed) : source_(seed) {}
+    explicit SymmetricNoise(std::uint32_t seed) : source_(seed) {}
     double get(double x, double y) const override;
 
 private:
     kimbly::noise::OpenSimplex source_;
 };
 
-class MyNoise2 final : public kimbly::noise::Noise2 {
-public:
-    explicit MyNoise2(std::uint32_t seed) : source_(seed) {}
-    double get(double x, double y) const override;
+template <>
+double SymmetricNoise<NoiseSymmetry::HalfTurn>::get(double x, double y) const;
+template <>
+double SymmetricNoise<NoiseSymmetry::QuarterTurns>::get(double x, double y) const;
 
-private:
-    kimbly::noise::OpenSimplex source_;
-};
+using MyNoise = SymmetricNoise<NoiseSymmetry::HalfTurn>;
+using MyNoise2 = SymmetricNoise<NoiseSymmetry::QuarterTurns>;
 
 // MyNoise below three players (none included), MyNoise2 from three on.
 std::unique_ptr<kimbly::noise::Noise2> map_noise(std::uint32_t seed, std::uint64_t player_count);
