@@ -125,6 +125,16 @@ public:
         receiver_.reset();
     }
 
+    // The client or the failure once the accept thread has delivered it,
+    // none before; never waits. The result is handed out once.
+    std::optional<Result> poll() {
+        try {
+            return receiver_->try_recv();
+        } catch (const kimbly::future_ext::Canceled&) {
+            kimbly::panic("The accept thread ended without a result");
+        }
+    }
+
     // Waits for the client or the failure.
     Result wait() {
         try {
