@@ -33,7 +33,7 @@ public:
     virtual void draw(CurrentState state, ovra::Framebuffer& framebuffer) = 0;
     virtual void handle_event(const kimbly::events::Event& event) = 0;
     // What the player of `player_index` receives when it asks for its debug state.
-    virtual DebugStateOf<G> debug_state(const G& game, std::size_t player_index) = 0;
+    virtual DebugStateOf<G> debug_state(const G& game, std::size_t player_index) const = 0;
     // Each event of the ticks that playback has just passed over, one at a time.
     virtual void handle_game_event(const EventOf<G>& event) = 0;
 };
