@@ -1,14 +1,13 @@
 #pragma once
 // Test doubles of the engine without a display: a state that writes down
-// what reaches it, a window fed only by injected raw events, and a context
-// over the recording GL.
+// what reaches it, and the fake window and context of the test support.
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <pakko/overloaded.hpp>
-#include <ovra/raw/recording_context.hpp>
+#include <vindle/testing/fake_engine.hpp>
 
 #include "vindle/context.hpp"
 #include "vindle/state.hpp"
@@ -48,36 +47,6 @@ public:
 private:
     std::string name_;
     Journal& journal_;
-};
-
-class ScriptedWindow final : public window::Window {
-public:
-    kimbly::Vec2Usize real_size() const override { return size; }
-    void set_fullscreen(bool fullscreen) override { fullscreen_ = fullscreen; }
-
-    kimbly::Vec2Usize size{800, 600};
-    int presented = 0;
-    // Runs at each present, before the pending events are collected.
-    std::function<void(ScriptedWindow&)> on_present;
-
-protected:
-    void present() override {
-        ++presented;
-        if (on_present) on_present(*this);
-    }
-    std::vector<window::RawEvent> collect() override { return {}; }
-};
-
-// A context over the recording GL and a scripted window.
-struct FakeContext {
-    FakeContext() {
-        auto owned = std::make_unique<ScriptedWindow>();
-        window = owned.get();
-        vindle = Vindle::create_with(std::move(owned), ovra::Ovra::create_with(std::make_unique<ovra_raw::RecordingContext>()),
-                                     ContextOptions{}, 1);
-    }
-    ScriptedWindow* window;
-    std::shared_ptr<Vindle> vindle;
 };
 
 }  // namespace vindle::testing
