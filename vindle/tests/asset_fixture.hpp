@@ -56,7 +56,7 @@ private:
 // comes; a load that never ends fails the test instead of hanging it.
 template <class T>
 vindle::asset::AssetResult<T> wait(vindle::asset::AssetFuture<T>& future) {
-    for (int frame = 0; frame < 5000; ++frame) {
+    for (int frame = 0; frame < 20000; ++frame) {
         if (auto result = future.poll()) return std::move(*result);
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }

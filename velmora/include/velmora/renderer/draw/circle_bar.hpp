@@ -7,8 +7,6 @@
 #include <type_traits>
 #include <vector>
 
-#include <kimbly/color.hpp>
-#include <kimbly/vec3.hpp>
 #include <ovra/framebuffer.hpp>
 #include <ovra/program.hpp>
 #include <ovra/vertex_buffer.hpp>
@@ -16,27 +14,26 @@
 
 #include "velmora/camera.hpp"
 #include "velmora/renderer/draw/batch.hpp"
+#include "velmora/renderer/view_shapes.hpp"
+
+namespace velmora::renderer {
+
+constexpr std::array<ovra::VertexAttribute, 5> vertex_attributes(std::type_identity<Ring>) {
+    return {{{"i_pos", offsetof(Ring, position), 3},
+             {"i_value", offsetof(Ring, value), 1},
+             {"i_size", offsetof(Ring, size), 1},
+             {"i_color_off", offsetof(Ring, color_off), 4},
+             {"i_color", offsetof(Ring, color), 4}}};
+}
+
+}  // namespace velmora::renderer
 
 namespace velmora::renderer::circle_bar {
 
-// A ring from 0.8 to 1 of the half size `i_size` around `i_pos`. The part
-// `i_value` (0 to 1) of it, starting on the left and turning
-// counter-clockwise through the bottom, shows `i_color`; the rest shows
-// `i_color_off`.
-struct Instance {
-    kimbly::Vec3 i_pos;
-    float i_value = 1;
-    float i_size = 1;
-    kimbly::ColorF32 i_color_off;
-    kimbly::ColorF32 i_color;
-};
-constexpr std::array<ovra::VertexAttribute, 5> vertex_attributes(std::type_identity<Instance>) {
-    return {{{"i_pos", offsetof(Instance, i_pos), 3},
-             {"i_value", offsetof(Instance, i_value), 1},
-             {"i_size", offsetof(Instance, i_size), 1},
-             {"i_color_off", offsetof(Instance, i_color_off), 4},
-             {"i_color", offsetof(Instance, i_color), 4}}};
-}
+// A ring from 0.8 to 1 of the half size `size` around `position`. The part
+// `value` (0 to 1) of it, starting on the left and turning counter-clockwise
+// through the bottom, shows `color`; the rest shows `color_off`.
+using Instance = Ring;
 
 class Renderer {
 public:

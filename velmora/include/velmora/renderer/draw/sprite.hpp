@@ -7,8 +7,6 @@
 #include <type_traits>
 #include <vector>
 
-#include <kimbly/color.hpp>
-#include <kimbly/vec3.hpp>
 #include <ovra/framebuffer.hpp>
 #include <ovra/program.hpp>
 #include <ovra/texture.hpp>
@@ -17,23 +15,24 @@
 
 #include "velmora/camera.hpp"
 #include "velmora/renderer/draw/batch.hpp"
+#include "velmora/renderer/view_shapes.hpp"
+
+namespace velmora::renderer {
+
+constexpr std::array<ovra::VertexAttribute, 4> vertex_attributes(std::type_identity<Billboard>) {
+    return {{{"i_pos", offsetof(Billboard, position), 3},
+             {"i_rotation", offsetof(Billboard, rotation), 1},
+             {"i_size", offsetof(Billboard, size), 1},
+             {"i_color", offsetof(Billboard, color), 4}}};
+}
+
+}  // namespace velmora::renderer
 
 namespace velmora::renderer::sprite {
 
-// A square of half size `i_size` (world units at its depth) centred at
-// `i_pos`, turned in the screen plane by `i_rotation`.
-struct Instance {
-    kimbly::Vec3 i_pos;
-    float i_rotation = 0;
-    float i_size = 1;
-    kimbly::ColorF32 i_color;
-};
-constexpr std::array<ovra::VertexAttribute, 4> vertex_attributes(std::type_identity<Instance>) {
-    return {{{"i_pos", offsetof(Instance, i_pos), 3},
-             {"i_rotation", offsetof(Instance, i_rotation), 1},
-             {"i_size", offsetof(Instance, i_size), 1},
-             {"i_color", offsetof(Instance, i_color), 4}}};
-}
+// A square of half size `size` (world units at its depth) centred at
+// `position`, turned in the screen plane by `rotation`.
+using Instance = Billboard;
 
 class Renderer {
 public:

@@ -6,11 +6,10 @@
 namespace {
 
 using namespace velmora::renderer;
+using velmora::testing::CLEAR;
 using velmora::testing::Pixel;
 using velmora::testing::pixel_near;
 using velmora::testing::top_down;
-
-constexpr Pixel CLEAR{0, 0, 0, 0};
 
 struct EzGlTest : velmora::testing::ViewerGlTest {
     void SetUp() override {

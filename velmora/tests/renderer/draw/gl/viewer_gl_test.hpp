@@ -23,6 +23,9 @@ namespace velmora::testing {
 
 using Pixel = std::array<std::uint8_t, 4>;
 
+// What a cleared target holds where nothing was drawn.
+constexpr Pixel CLEAR{0, 0, 0, 0};
+
 inline ::testing::AssertionResult pixel_near(Pixel actual, Pixel expected, int tolerance = 2) {
     for (std::size_t i = 0; i < 4; ++i) {
         if (std::abs(int(actual[i]) - int(expected[i])) > tolerance) {
