@@ -37,12 +37,12 @@ Mesh dome(float radius, float base, int sides, int side, int cap) {
 // The builder base: a hazard-striped frame around a core that three rings
 // tumble about, turning about the z axis through the origin.
 Model builder_base() {
-    Mesh frame = join({box({-1, 0, -1}, {1, 0.12f, -0.86f}, METAL_DARK, HAZARD),
-                       box({-1, 0, 0.86f}, {1, 0.12f, 1}, METAL_DARK, HAZARD),
-                       box({-1, 0, -0.86f}, {-0.86f, 0.12f, 0.86f}, METAL_DARK, HAZARD),
-                       box({0.86f, 0, -0.86f}, {1, 0.12f, 0.86f}, METAL_DARK, HAZARD)});
+    Mesh frame = join({box({-1, 0, -1}, {1, 0.12f, -0.86f}, HAZARD, HULL),
+                       box({-1, 0, 0.86f}, {1, 0.12f, 1}, HAZARD, HULL),
+                       box({-1, 0, -0.86f}, {-0.86f, 0.12f, 0.86f}, HAZARD, HULL),
+                       box({0.86f, 0, -0.86f}, {1, 0.12f, 0.86f}, HAZARD, HULL)});
     Mesh pylons = at_corners(0.88f, [](V2 c) {
-        return join({box({c.x - 0.12f, 0, c.y - 0.12f}, {c.x + 0.12f, 0.4f, c.y + 0.12f}, HULL, TRIM),
+        return join({box({c.x - 0.12f, 0, c.y - 0.12f}, {c.x + 0.12f, 0.4f, c.y + 0.12f}, HAZARD, BLACK),
                      box({c.x - 0.06f, 0.4f, c.y - 0.06f}, {c.x + 0.06f, 0.5f, c.y + 0.06f}, LIGHT)});
     });
     Mesh core = join({sphere(0.26f, 14, 8, HULL), rotate_x(torus(0.29f, 0.035f, 20, 6, TRIM), PI / 2),
@@ -138,27 +138,29 @@ Model house() {
                                {0.92f, {{-0.92f, 0.58f}, {0.92f, 0.58f}, {0.0f, 1.1f}}}},
                               HULL, HULL_DARK),
                          PI / 2);
+    Mesh ridge = box({-0.94f, 1.08f, -0.04f}, {0.94f, 1.14f, 0.04f}, HULL_DARK);
     Mesh chimney = box({0.35f, 0.7f, -0.45f}, {0.55f, 1.18f, -0.25f}, COPPER, METAL_DARK);
     Mesh path = box({-0.2f, 0.06f, 0.76f}, {0.2f, 0.08f, 1.0f}, METAL);
     Model model;
     model.add("0_foundation", join({foundation(0.06f, METAL_DARK), path}));
     model.add("1_walls", join({walls, door, windows}));
-    model.add("2_roof", roof);
+    model.add("2_roof", join({roof, ridge}));
     model.add("3_chimney", chimney);
     return model;
 }
 
 // An armoured block with a band in the owner's colour and battlements.
 Model wall() {
-    Mesh block = box({-1, 0, -1}, {1, 1.1f, 1}, ARMOR, METAL_DARK);
+    // The band stands out of the block; together they span the whole square.
+    Mesh block = box({-0.94f, 0, -0.94f}, {0.94f, 1.1f, 0.94f}, ARMOR, METAL_DARK);
     Mesh band = box({-1.0f, 0.65f, -1.0f}, {1.0f, 0.85f, 1.0f}, HULL, HULL);
-    Mesh rivets = at_corners(0.7f, [](V2 c) { return box({c.x - 0.1f, 1.1f, c.y - 0.1f}, {c.x + 0.1f, 1.14f, c.y + 0.1f}, METAL); });
-    Mesh merlons = at_corners(0.72f, [](V2 c) {
-        return box({c.x - 0.28f, 1.1f, c.y - 0.28f}, {c.x + 0.28f, 1.45f, c.y + 0.28f}, ARMOR, HULL);
+    Mesh hatch = box({-0.2f, 1.1f, -0.2f}, {0.2f, 1.16f, 0.2f}, METAL, TRIM);
+    Mesh merlons = at_corners(0.68f, [](V2 c) {
+        return box({c.x - 0.26f, 1.1f, c.y - 0.26f}, {c.x + 0.26f, 1.45f, c.y + 0.26f}, ARMOR, HULL);
     });
     Model model;
     model.add("0_block", join({block, band}));
-    model.add("1_battlements", join({merlons, rivets}));
+    model.add("1_battlements", join({merlons, hatch}));
     return model;
 }
 
@@ -166,7 +168,7 @@ Model wall() {
 Model turret() {
     Mesh plinth = column({{0.1f, polygon(8, 0.8f, PI / 8)}, {0.42f, polygon(8, 0.62f, PI / 8)}}, HULL_DARK, METAL_DARK);
     Mesh head = column({{0.42f, chamfered({0.46f, 0.46f}, 0.16f)}, {0.8f, chamfered({0.38f, 0.4f}, 0.14f)}}, HULL, TRIM);
-    Mesh sight = box({-0.2f, 0.8f, -0.3f}, {0.2f, 0.9f, 0.05f}, GLASS, BLACK);
+    Mesh sight = box({-0.2f, 0.8f, -0.3f}, {0.2f, 0.9f, 0.05f}, BLACK, GLASS);
     auto barrel = [](float x) {
         return join({tube_z({x, 0.6f}, 0.3f, 1.0f, 0.07f, 10, METAL_DARK, METAL_DARK),
                      tube_z({x, 0.6f}, 0.88f, 1.0f, 0.09f, 10, ENERGY, ENERGY)});

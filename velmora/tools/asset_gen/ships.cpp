@@ -20,7 +20,12 @@ Model worker_ship() {
     Mesh cockpit = loft({{0.0f, chamfered({0.16f, 0.07f}, 0.04f, {0, y + 0.27f})},
                          {0.42f, chamfered({0.1f, 0.03f}, 0.02f, {0, y + 0.22f})}},
                         GLASS, GLASS);
-    Mesh stripe = box({-0.37f, y - 0.05f, -0.3f}, {0.37f, y + 0.05f, -0.1f}, HAZARD);
+    // Warning stripes across the back deck.
+    Mesh stripes = join({box({-0.24f, y + 0.23f, -0.52f}, {0.24f, y + 0.27f, -0.44f}, HAZARD),
+                         box({-0.24f, y + 0.23f, -0.44f}, {0.24f, y + 0.27f, -0.36f}, BLACK),
+                         box({-0.24f, y + 0.23f, -0.36f}, {0.24f, y + 0.27f, -0.28f}, HAZARD),
+                         box({-0.24f, y + 0.23f, -0.28f}, {0.24f, y + 0.27f, -0.2f}, BLACK),
+                         box({-0.24f, y + 0.23f, -0.2f}, {0.24f, y + 0.27f, -0.12f}, HAZARD)});
     Mesh pod = tube_z({0.52f, y - 0.05f}, -0.8f, 0.15f, 0.15f, 10, METAL, ENGINE);
     Mesh pod_nose = cone_z({0.52f, y - 0.05f}, 0.15f, 0.3f, 0.15f, 10, METAL_DARK);
     Mesh strut = box({0.3f, y - 0.1f, -0.5f}, {0.42f, y + 0.02f, -0.1f}, HULL_DARK);
@@ -29,7 +34,7 @@ Model worker_ship() {
     Mesh claws = join({translate(claw, {0.4f, y - 0.04f, 0.76f}), translate(mirror_x(claw), {0.4f, y - 0.04f, 0.76f})});
     Mesh lamp = box({0.2f, y + 0.1f, 0.5f}, {0.26f, y + 0.16f, 0.56f}, LIGHT);
     Model model;
-    model.add("spaceship", join({hull, cockpit, stripe, symmetric_x(join({pod, pod_nose, strut, arm, claws, lamp}))}));
+    model.add("spaceship", join({hull, cockpit, stripes, symmetric_x(join({pod, pod_nose, strut, arm, claws, lamp}))}));
     model.add("trail", join({exhaust({0.52f, y - 0.05f, -0.82f}, -1.5f, 0.24f),
                              exhaust({-0.52f, y - 0.05f, -0.82f}, -1.5f, 0.24f)}));
     return model;

@@ -6,10 +6,7 @@
 namespace {
 
 using namespace velmora::renderer;
-using velmora::testing::CLEAR;
-using velmora::testing::Pixel;
-using velmora::testing::pixel_near;
-using velmora::testing::top_down;
+using namespace velmora::testing;
 
 struct EzGlTest : velmora::testing::ViewerGlTest {
     void SetUp() override {
