@@ -71,60 +71,72 @@ TEST(AssetsLoad, StartsEveryFileDepthFirstInFieldOrder) {
     });
 }
 
-// The first error in field order wins, at every level; a ship waits for its
-// parts in turn, so its model's error comes before its textures'.
+// The message of loading the record R from `path`, or "loaded".
+template <class R>
+std::string outcome(const std::string& path) {
+    FakeEngine engine;
+    auto future = LoadAsset<R>::load(engine, path);
+    auto result = wait(*future);
+    return result.ok() ? "loaded" : result.error().message();
+}
+
+// The first error in field order wins, at every level; ships and buildings
+// wait for their parts in turn, so a model's error comes before its
+// textures'. Each case loads the smallest record that shows it.
 TEST(AssetsLoad, FailsWithTheFirstErrorInFieldOrder) {
+    using space::Building;
+    using space::Spaceship;
     struct Case {
         const char* what;
         std::function<void(const AssetsCopy&)> change;
+        std::string (*load)(const std::string& path);
+        std::string record;   // the record's path below the copy, as the whole load builds it
         std::string failing;  // the file named, or the whole message when it names none
     };
     const Case cases[] = {
-        {"a missing model names its file",
-         [](const AssetsCopy& c) { c.remove("buildings/wall/model.obj"); }, "buildings/wall/model.obj"},
+        {"a missing model names its file", [](const AssetsCopy& c) { c.remove("buildings/wall/model.obj"); },
+         &outcome<Building>, "./buildings/wall", "buildings/wall/model.obj"},
         {"a malformed model names its file",
-         [](const AssetsCopy& c) { c.write("cloud.obj", "o Cube_Cube.001\nv 0 0 0\nf 1 1 1\n"); }, "cloud.obj"},
+         [](const AssetsCopy& c) { c.write("unit/ranged/spaceship.obj", "o spaceship\nv 0 0 0\nf 1 1 1\n"); },
+         &outcome<Spaceship>, "./unit/ranged", "unit/ranged/spaceship.obj"},
         {"the space part before the schematic part",
          [](const AssetsCopy& c) {
              c.remove("unit/builder.png");
              c.remove("glow.png");
          },
-         "glow.png"},
+         &outcome<Assets>, "", "glow.png"},
         {"fields before later fields",
          [](const AssetsCopy& c) {
              c.remove("buildings/home/texture-3.png");
              c.remove("explosion.png");
          },
-         "explosion.png"},
+         &outcome<space::Assets>, ".", "explosion.png"},
         {"a ship's textures in file order",
          [](const AssetsCopy& c) {
              c.remove("unit/melee/texture-4.png");
              c.remove("unit/melee/texture-2.png");
          },
-         "unit/melee/texture-2.png"},
+         &outcome<Spaceship>, "./unit/melee", "unit/melee/texture-2.png"},
         {"a ship's model before its textures",
          [](const AssetsCopy& c) {
              c.remove("unit/melee/texture-1.png");
              c.write("unit/melee/spaceship.obj", "o hull\n" + std::string(ONE_TRIANGLE) + "f 1/1/1 2/1/1 3/1/1\n");
          },
-         "spaceship not found in obj"},
+         &outcome<Spaceship>, "./unit/melee", "spaceship not found in obj"},
         {"a building's model before its textures",
          [](const AssetsCopy& c) {
              c.remove("buildings/turret/texture-1.png");
              c.remove("buildings/turret/model.obj");
          },
-         "buildings/turret/model.obj"},
+         &outcome<Building>, "./buildings/turret", "buildings/turret/model.obj"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         AssetsCopy copy;
         c.change(copy);
-        FakeEngine engine;
-        auto future = LoadAsset<Assets>::load(engine, copy.root);
-        auto result = wait(*future);
-        ASSERT_FALSE(result.ok());
         bool names_file = c.failing.find('.') != std::string::npos;
-        EXPECT_EQ(result.error().message(), names_file ? copy.part(c.failing) : c.failing);
+        EXPECT_EQ(c.load(c.record.empty() ? copy.root : copy.root + "/" + c.record),
+                  names_file ? copy.part(c.failing) : c.failing);
     }
 }
 
