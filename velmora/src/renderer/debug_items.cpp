@@ -1,0 +1,81 @@
+#include "velmora/renderer/debug_items.hpp"
+
+#include <cmath>
+
+#include "velmora/renderer/debug_frame.hpp"
+
+namespace velmora::renderer::debug {
+
+namespace {
+
+bool within(float value, float bound) { return std::isfinite(value) && std::fabs(value) <= bound; }
+
+}  // namespace
+
+kimbly::Vec2F32 convert_position(std::size_t player_index, const View& view, const model::ColoredVertex& vertex) {
+    kimbly::Vec2F32 pixel{0, 0};
+    if (vertex.world_pos) {
+        const auto game_point = to_game_frame(player_index, view.map_size, *vertex.world_pos);
+        pixel = view.camera.world_to_screen(view.framebuffer_size, game_point);
+    }
+    return {pixel.x + vertex.screen_offset.x, pixel.y + vertex.screen_offset.y};
+}
+
+std::size_t whole_primitive_count(std::size_t count, model::PrimitiveType type) {
+    const std::size_t per_primitive = type == model::PrimitiveType::Lines ? 2 : 3;
+    return count - count % per_primitive;
+}
+
+bool placeable(float size, float alignment, kimbly::Vec2F32 position) {
+    return within(size, MAX_TEXT_SIZE) && size > 0 && std::isfinite(alignment) &&
+           within(position.x, MAX_TEXT_COORDINATE) && within(position.y, MAX_TEXT_COORDINATE);
+}
+
+kimbly::Vec2F32 log_position(std::size_t k, std::uint64_t height) {
+    return {LOG_X, float(height) - LOG_TEXT_SIZE - LOG_TEXT_SIZE * float(k)};
+}
+
+namespace {
+
+// Turns one player's items into what they draw; the log lines run on across
+// players and maps.
+struct Collector {
+    void operator()(const model::DebugData::Log& log) {
+        items.push_back(LogLine{log.text, log_position(logs++, view.framebuffer_size.y)});
+    }
+    void operator()(const model::DebugData::Primitives& primitives) {
+        const auto count = whole_primitive_count(primitives.vertices.size(), primitives.primitive_type);
+        if (count == 0) return;
+        Shape shape{{}, primitives.primitive_type};
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto& vertex = primitives.vertices[i];
+            shape.vertices.push_back({convert_position(player_index, view, vertex), vertex.color});
+        }
+        items.push_back(std::move(shape));
+    }
+    void operator()(const model::DebugData::PlacedText& text) {
+        const auto position = convert_position(player_index, view, text.vertex);
+        if (!placeable(text.size, text.alignment, position)) return;
+        items.push_back(Label{text.text, position, text.alignment, text.size, text.vertex.color});
+    }
+
+    const View& view;
+    std::vector<Item> items;
+    std::size_t logs = 0;
+    std::size_t player_index = 0;
+};
+
+}  // namespace
+
+std::vector<Item> frame_items(const DebugDataMap& current, const DebugDataMap& debug_update, const View& view) {
+    Collector collector{view, {}};
+    for (const DebugDataMap* map : {&current, &debug_update}) {
+        for (const auto& [player_index, data] : *map) {
+            collector.player_index = player_index;
+            for (const model::DebugData& item : data.shown) std::visit(collector, item.value);
+        }
+    }
+    return std::move(collector.items);
+}
+
+}  // namespace velmora::renderer::debug
