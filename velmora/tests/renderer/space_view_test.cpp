@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model_fixture.hpp"
+#include "renderer/view_fixture.hpp"
 #include "velmora/renderer/player_colors.hpp"
 #include "velmora/renderer/view_lookup.hpp"
 #include "velmora/renderer/space/effects.hpp"
@@ -27,36 +27,10 @@ using velmora::renderer::CurrentState;
 using velmora::renderer::player_color;
 using namespace velmora::renderer::space;
 using namespace velmora::model::testing;
+using velmora::renderer::testing::next_tick;
+using velmora::renderer::testing::Tick;
 
 constexpr float TOLERANCE = 1e-5f;
-
-// Two ticks of a match, shown at fraction t of the second.
-struct Tick {
-    Model previous;
-    Model shown;
-    std::vector<Event> events;
-    RendererData previous_data;
-    RendererData shown_data;
-    tarnwick::app::history::DebugDataMap<velmora::model::DebugData> debug;
-    BrokenDataLog log;
-
-    Tick(Model before, Model after, std::vector<Event> tick_events = {})
-        : previous(std::move(before)), shown(std::move(after)), events(std::move(tick_events)) {
-        previous_data = create_renderer_data(previous);
-        shown_data = previous_data;
-        update_renderer_data(shown_data, events, previous, shown);
-    }
-
-    CurrentState at(double t) const {
-        return CurrentState{shown, shown_data, debug, {{previous, previous_data, debug}}, {}, t, events};
-    }
-};
-
-Model next_tick(const Model& state) {
-    Model next = state;
-    ++next.current_tick;
-    return next;
-}
 
 TEST(SpaceView, BuildingPartsAppearAsConstructionAdvances) {
     Model state = empty_model();

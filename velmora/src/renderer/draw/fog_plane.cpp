@@ -2,6 +2,7 @@
 
 #include <ovra/draw.hpp>
 
+#include "velmora/renderer/draw/batch.hpp"
 #include "velmora/renderer/draw/world_uniforms.hpp"
 #include "velmora/renderer/fog.hpp"
 
@@ -56,9 +57,7 @@ void Data::draw(ovra::Framebuffer& framebuffer, const camera::Camera& camera, co
     uniforms.add("u_texture", &*texture_)
         .add("u_map_size", kimbly::Vec2F32{map_size, map_size})
         .add("u_color", FOG_COLOR);
-    ovra::DrawParameters parameters;
-    parameters.blend_mode = ovra::BlendMode::Alpha;
-    ovra::draw::draw(framebuffer, program_, ovra::draw_mode::TriangleFan{}, corners_, uniforms, parameters);
+    ovra::draw::draw(framebuffer, program_, ovra::draw_mode::TriangleFan{}, corners_, uniforms, blended());
 }
 
 }  // namespace velmora::renderer::fog

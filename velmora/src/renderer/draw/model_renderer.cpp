@@ -2,6 +2,7 @@
 
 #include <ovra/draw.hpp>
 
+#include "velmora/renderer/draw/batch.hpp"
 #include "velmora/renderer/draw/world_uniforms.hpp"
 
 namespace velmora::renderer::space::obj {
@@ -64,9 +65,8 @@ void Renderer::draw(ovra::Framebuffer& framebuffer, const camera::Camera& camera
     auto placements = ovra::VertexBuffer<Instance>::new_dynamic(context_, {instances.begin(), instances.end()});
     ovra::Uniforms uniforms = world_uniforms(camera, framebuffer);
     uniforms.add("u_texture", &texture);
-    ovra::DrawParameters parameters;
+    ovra::DrawParameters parameters = blended();
     parameters.depth_func = ovra::DepthFunc::Less;
-    parameters.blend_mode = ovra::BlendMode::Alpha;
     parameters.cull_face = ovra::CullFace::Back;
     ovra::draw::draw(framebuffer, program_, ovra::draw_mode::Triangles{},
                      ovra::VertexData::instanced(mesh, placements), uniforms, parameters);
