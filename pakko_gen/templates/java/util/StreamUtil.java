@@ -1,0 +1,91 @@
+package util;
+
+import java.io.IOException;
+import java.io.InputStream;
+import java.io.OutputStream;
+import java.nio.ByteBuffer;
+import java.nio.ByteOrder;
+import java.nio.charset.Charset;
+import java.nio.charset.StandardCharsets;
+
+public class StreamUtil {
+    private static final Charset UTF8 = StandardCharsets.UTF_8;
+
+    public static byte[] readBytes(InputStream stream, int byteCount) throws IOException {
+        byte[] bytes = new byte[byteCount];
+        int offset = 0;
+        while (offset < bytes.length) {
+            int read = stream.read(bytes, offset, bytes.length - offset);
+            if (read == -1) {
+                break;
+            }
+            offset += read;
+        }
+        if (offset != bytes.length) {
+            throw new IOException("Unexpected EOF");
+        }
+        return bytes;
+    }
+
+    private static ByteBuffer readBuffer(InputStream stream, int byteCount) throws IOException {
+        return ByteBuffer.wrap(readBytes(stream, byteCount)).order(ByteOrder.LITTLE_ENDIAN);
+    }
+
+    private static ByteBuffer writeBuffer(int byteCount) {
+        return ByteBuffer.allocate(byteCount).order(ByteOrder.LITTLE_ENDIAN);
+    }
+
+    public static boolean readBoolean(InputStream stream) throws IOException {
+        return readBytes(stream, 1)[0] != 0;
+    }
+
+    public static int readInt(InputStream stream) throws IOException {
+        return readBuffer(stream, Integer.BYTES).getInt();
+    }
+
+    public static long readLong(InputStream stream) throws IOException {
+        return readBuffer(stream, Long.BYTES).getLong();
+    }
+
+    public static float readFloat(InputStream stream) throws IOException {
+        return readBuffer(stream, Float.BYTES).getFloat();
+    }
+
+    public static double readDouble(InputStream stream) throws IOException {
+        return readBuffer(stream, Double.BYTES).getDouble();
+    }
+
+    public static String readString(InputStream stream) throws IOException {
+        return new String(readBytes(stream, readInt(stream)), UTF8);
+    }
+
+    public static void writeBytes(OutputStream stream, byte[] bytes) throws IOException {
+        stream.write(bytes);
+    }
+
+    public static void writeBoolean(OutputStream stream, boolean value) throws IOException {
+        writeBytes(stream, new byte[] { (byte) (value ? 1 : 0) });
+    }
+
+    public static void writeInt(OutputStream stream, int value) throws IOException {
+        writeBytes(stream, writeBuffer(Integer.BYTES).putInt(value).array());
+    }
+
+    public static void writeLong(OutputStream stream, long value) throws IOException {
+        writeBytes(stream, writeBuffer(Long.BYTES).putLong(value).array());
+    }
+
+    public static void writeFloat(OutputStream stream, float value) throws IOException {
+        writeBytes(stream, writeBuffer(Float.BYTES).putFloat(value).array());
+    }
+
+    public static void writeDouble(OutputStream stream, double value) throws IOException {
+        writeBytes(stream, writeBuffer(Double.BYTES).putDouble(value).array());
+    }
+
+    public static void writeString(OutputStream stream, String value) throws IOException {
+        byte[] bytes = value.getBytes(UTF8);
+        writeInt(stream, bytes.length);
+        writeBytes(stream, bytes);
+    }
+}

@@ -1,0 +1,116 @@
+#pragma once
+// Round trips of the JVM languages' generated models. Their compilers and
+// virtual machines are slow to start, so the model of the real roots is
+// compiled once, with the language's round-trip program, and one run
+// re-encodes every sample and reads the hostile inputs.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "golden.hpp"
+#include "pakko_gen/fixtures.hpp"
+#include "pakko_gen/generator.hpp"
+#include "process.hpp"
+
+namespace pakko_gen::testing {
+
+namespace fs = std::filesystem;
+
+struct JvmToolchain {
+    std::string language;                // names the work folder
+    std::string source_extension;        // ".java", ".kt" or ".scala"
+    std::string program;                 // file name under tests/toolchain/programs
+    // The compile command before the source files, given the class folder.
+    std::function<std::vector<std::string>(const fs::path&)> compile;
+    // The run command before the (root, input, output) triples.
+    std::function<std::vector<std::string>(const fs::path&)> run;
+};
+
+inline bool on_path(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    std::stringstream folders(path ? path : "");
+    for (std::string folder; std::getline(folders, folder, ':');) {
+        if (!folder.empty() && ::access((fs::path(folder) / program).c_str(), X_OK) == 0) return true;
+    }
+    return false;
+}
+
+// Little-endian 32-bit integers, as the encoding writes them.
+inline std::string ints(std::initializer_list<std::int32_t> values) {
+    std::string bytes;
+    for (auto value : values) {
+        for (int i = 0; i < 4; ++i) {
+            bytes.push_back(static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xffu));
+        }
+    }
+    return bytes;
+}
+
+template <Generator G>
+void check_jvm_round_trip(const JvmToolchain& toolchain) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("pakko_gen_" + toolchain.language + "_model_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    const fs::path sources = dir / "src";
+    const fs::path classes = dir / "classes";
+    GeneratorImpl<G> impl("velmora", "0.1.0", {});
+    for (const auto& root : fixtures::root_schemas()) impl.add(*root);
+    std::move(impl).result().write_to(sources);
+    fs::copy_file(fs::path(VELMORA_SOURCE_DIR) / "pakko_gen/tests/toolchain/programs" / toolchain.program,
+                  sources / toolchain.program);
+    fs::create_directories(classes);
+
+    auto compile = toolchain.compile(classes);
+    for (const auto& entry : fs::recursive_directory_iterator(sources)) {
+        if (entry.path().extension() == toolchain.source_extension) compile.push_back(entry.path().string());
+    }
+    auto built = run_process(compile, dir / "compile.log");
+    ASSERT_EQ(built.status, 0) << built.output;
+
+    auto run = toolchain.run(classes);
+    auto add = [&](const std::string& root, const std::string& name) {
+        for (const auto& each : {root, (dir / (name + ".bin")).string(), (dir / (name + ".out")).string()}) {
+            run.push_back(each);
+        }
+    };
+    auto samples = fixtures::write_samples(dir);
+    for (const auto& sample : samples) add(sample.root, sample.name);
+    // A debug state starts with its window size and two float positions.
+    struct Hostile {
+        const char* name;
+        const char* root;
+        std::string bytes;
+        const char* error;
+    };
+    const Hostile hostile[] = {
+        {"unknown_message_tag", "ServerMessage", ints({3}), "Unexpected tag value"},
+        {"unknown_enumeration_value", "ClientMessage", ints({0, 0, 1, 0, 2}), "Unexpected tag value"},
+        {"cut_off_state", "DebugState", ints({1280, 720, 0, 0, 0, 0}), "Unexpected EOF"},
+    };
+    for (const auto& each : hostile) {
+        std::ofstream(dir / (std::string(each.name) + ".bin"), std::ios::binary) << each.bytes;
+        add(each.root, each.name);
+    }
+    auto ran = run_process(run, dir / "run.log");
+    ASSERT_EQ(ran.status, 0) << ran.output;
+    for (const auto& sample : samples) {
+        EXPECT_EQ(read_file(dir / (sample.name + ".out")),
+                  std::string(reinterpret_cast<const char*>(sample.bytes.data()), sample.bytes.size()))
+            << sample.name << ": " << read_file(dir / (sample.name + ".out.error"));
+    }
+    for (const auto& each : hostile) {
+        EXPECT_EQ(read_file(dir / (std::string(each.name) + ".out.error")), each.error) << each.name;
+    }
+    if (!::testing::Test::HasFailure()) fs::remove_all(dir);
+}
+
+}  // namespace pakko_gen::testing
