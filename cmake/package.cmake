@@ -27,7 +27,9 @@
 # (<target>_gl_tests, label gl), slow/*.cpp the slow suite
 # (<target>_slow_tests, label slow) and toolchain/*.cpp the suite that builds
 # generated code with other languages' tool chains (<target>_toolchain_tests,
-# label toolchain; VELMORA_CXX names the C++ compiler). Every test links `test_support`
+# label toolchain; VELMORA_CXX names the C++ compiler; the variable
+# VELMORA_TOOLCHAIN_LOCK_<target>, when set, names a resource that its tests
+# hold one at a time). Every test links `test_support`
 # (kimbly/tests/support). Sources and tests are globbed, so a new module
 # needs no edit here.
 
@@ -98,6 +100,9 @@ function(_velmora_target target dir srcs deps test_deps roots)
     endif()
     if(suite STREQUAL fast)
       gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60)
+    elseif(suite STREQUAL toolchain AND DEFINED VELMORA_TOOLCHAIN_LOCK_${target})
+      gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS ${suite}
+                           RESOURCE_LOCK ${VELMORA_TOOLCHAIN_LOCK_${target}})
     else()
       gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS ${suite})
     endif()

@@ -3,6 +3,7 @@
 #include <set>
 
 #include <tarnwick/client_gen/cpp_package.hpp>
+#include <tarnwick/client_gen/java_package.hpp>
 
 #include "velmora/game.hpp"
 
@@ -40,7 +41,7 @@ std::optional<RunError> run(const ClientGenOpt& options) {
         play_test_game(client, cg::test_game_options(host_from_docker));
     };
     try {
-        cg::test_all<cg::CppClient<Game>>(
+        cg::test_all<cg::CppClient<Game>, cg::JavaClient<Game>>(
             {gen_options, strategies, filter, by_language, test_options, test_game});
     } catch (const std::exception& error) {
         return RunError{{error.what()}};

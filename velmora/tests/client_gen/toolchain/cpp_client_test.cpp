@@ -9,6 +9,7 @@
 #include <tarnwick/client_gen/process.hpp>
 
 #include "client_gen/test_files.hpp"
+#include "client_run.hpp"
 
 namespace {
 
@@ -17,29 +18,11 @@ namespace cg = tarnwick::client_gen;
 
 using test_files::read_file;
 
-// Runs the program with its standard output and error in `log`.
-bool run_program(const std::vector<std::string>& args, const fs::path& log) {
-    cg::Command command{"sh", {"-c", "\"$0\" \"$@\" > " + log.string() + " 2>&1"}, std::nullopt};
-    command.args.insert(command.args.end(), args.begin(), args.end());
-    cg::Child child(command);
-    return child.wait().success();
-}
+using client_run::run_program;
 
 TEST(CppClient, BuildsWithCMakeAndPlaysTheTestGameToSuccess) {
-    const fs::path dir = fs::temp_directory_path() / ("velmora_cpp_client_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    const fs::path log = dir / "log.txt";
-    const bool succeeded = run_program({VELMORA_EXE, "--client-gen", (dir / "client").string(), "--client-gen-language",
-                                    "Cpp", "--client-gen-test-mode", "run"},
-                                   log);
-    const std::string output = read_file(log);
-    EXPECT_TRUE(succeeded) << output;
-    for (const char* line : {"Generating Cpp with options ()", "Building...", "Running...",
-                             "Waiting for connection on port 31005", "Got connection on port 31005",
-                             "Client running time: ", "Success"}) {
-        EXPECT_NE(output.find(line), std::string::npos) << line << "\n" << output;
-    }
+    const fs::path dir = client_run::work_dir("cpp");
+    client_run::expect_success(dir, "Cpp", "()");
     // The local build takes C++17; the image's compile script takes C++20.
     EXPECT_TRUE(run_program({"sh", "-c", "cd \"$0\" && \"$1\" -std=c++20 -Wall -Werror -fsyntax-only *.cpp model/*.cpp",
                              (dir / "client").string(), VELMORA_CXX},
