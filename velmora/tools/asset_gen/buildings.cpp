@@ -180,17 +180,20 @@ Model turret() {
     return model;
 }
 
-// A lumpy ball for the resource clouds, drawn untextured.
+// A lumpy ball for the resource clouds, drawn untextured. Clouds are drawn
+// twice per resource cell and a map holds thousands, so the ball stays coarse.
 Model cloud() {
+    constexpr int AROUND = 10;
+    constexpr int DOWN = 6;
     auto point = [](int i, int j) {
-        float u = 2 * PI * static_cast<float>(i) / 18.0f;
-        float v = PI * static_cast<float>(j) / 10.0f;
+        float u = 2 * PI * static_cast<float>(i) / static_cast<float>(AROUND);
+        float v = PI * static_cast<float>(j) / static_cast<float>(DOWN);
         V3 direction{std::sin(v) * std::cos(u), -std::cos(v), std::sin(v) * std::sin(u)};
         float bump = value_noise(direction.x * 1.7f + 5, direction.y * 1.7f + direction.z * 0.9f + 5, 2, 3u);
         return direction * (0.8f + 0.4f * bump);
     };
     Model model;
-    model.add("Cube_Cube.001", surface(18, 10, point, [](V3) { return V3{}; }, WHITE));
+    model.add("Cube_Cube.001", surface(AROUND, DOWN, point, [](V3) { return V3{}; }, WHITE));
     return model;
 }
 
