@@ -16,6 +16,9 @@ TEST(Templates, EachHelperFileEndsAsShipped) {
         {"cpp/Stream.hpp", "\n"},
         {"cpp/Stream.cpp", "\n"},
         {"java/util/StreamUtil.java", ""},
+        {"go/stream/stream.go", ""},
+        {"dlang/stream.d", "\n"},
+        {"rust/Cargo.toml", ""},
     };
     for (const auto& c : cases) {
         auto text = pakko_gen::template_text(c.path);

@@ -2,6 +2,7 @@
 // The interface every language generator implements, and the wrapper that
 // feeds it a schema graph.
 #include <concepts>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,6 +25,13 @@ constexpr auto pakko_describe(pakko::Tag<EmptyOptions>) {
 }
 
 inline std::string debug_text(const EmptyOptions&) { return "EmptyOptions"; }
+
+// What makes a record a variant of a one-of: the base's type name in the
+// target language and the variant's tag, its position from 0.
+struct VariantOf {
+    std::string base;
+    std::size_t tag;
+};
 
 // A language generator: constructed from the package name, version and its
 // options; add_only is called once per distinct schema, after the schemas it

@@ -2,11 +2,10 @@
 // checks it against the application's own encoding.
 #include <unistd.h>
 
-#include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,37 +15,19 @@
 #include "pakko_gen/cpp/generator.hpp"
 #include "pakko_gen/fixtures.hpp"
 #include "process.hpp"
+#include "round_trip.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
 namespace t = pakko_gen::testing;
-using pakko_gen::fixtures::Sample;
-
-// Little-endian 32-bit integers, as the encoding writes them.
-std::vector<std::byte> ints(std::initializer_list<std::int32_t> values) {
-    std::vector<std::byte> bytes;
-    for (auto value : values) {
-        for (int i = 0; i < 4; ++i) {
-            bytes.push_back(static_cast<std::byte>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xffu));
-        }
-    }
-    return bytes;
-}
-
-void write_bytes(const fs::path& path, const std::vector<std::byte>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 class CppModel : public ::testing::Test {
 protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() / ("pakko_gen_cpp_model_" + std::to_string(::getpid()));
         fs::remove_all(dir_);
-        pakko_gen::GeneratorImpl<pakko_gen::cpp::Generator> impl("velmora", "0.1.0", {});
-        for (const auto& root : pakko_gen::fixtures::root_schemas()) impl.add(*root);
-        std::move(impl).result().write_to(dir_ / "model_package");
+        t::write_model<pakko_gen::cpp::Generator>(dir_ / "model_package");
     }
     void TearDown() override {
         if (!HasFailure()) fs::remove_all(dir_);
@@ -72,11 +53,6 @@ protected:
         return std::async(std::launch::async, [command, log] { return t::run_process(command, log); });
     }
 
-    t::ProcessResult round_trip(const fs::path& program, const std::string& root, const fs::path& input,
-                                const fs::path& output) {
-        return t::run_process({program.string(), root, input.string(), output.string()}, dir_ / "run.log");
-    }
-
     fs::path dir_;
 };
 
@@ -90,44 +66,15 @@ TEST_F(CppModel, BuildsUnderCpp17AndCpp20ReencodesTheSamplesAndRejectsHostileByt
         auto built = each.get();
         ASSERT_EQ(built.status, 0) << built.output;
     }
-    auto samples = pakko_gen::fixtures::write_samples(dir_);
-    for (const auto& [standard, program] : builds) {
-        for (const auto& sample : samples) {
-            auto output = dir_ / (sample.name + "." + standard + ".out");
-            auto run = round_trip(program, sample.root, dir_ / (sample.name + ".bin"), output);
-            ASSERT_EQ(run.status, 0) << standard << " " << sample.name << ": " << run.output;
-            auto written = t::read_file(output);
-            EXPECT_EQ(written, std::string(reinterpret_cast<const char*>(sample.bytes.data()), sample.bytes.size()))
-                << standard << " " << sample.name;
-        }
-    }
+    for (const auto& [standard, program] : builds) t::expect_samples_round_trip(program, dir_, standard);
 
     // Hostile bytes end the C++20 program with the generated reader's error.
-    // A debug state starts with its window size and two float positions.
-    const auto state_start = ints({1280, 720, 0, 0, 0, 0});
-    auto joined = [](std::vector<std::byte> a, const std::vector<std::byte>& b) {
-        a.insert(a.end(), b.begin(), b.end());
-        return a;
+    const std::map<std::string, std::string> errors{
+        {"negative list count", "Negative length or count"}, {"negative text length", "Negative length or count"},
+        {"negative map count", "Negative length or count"},  {"unknown message tag", "Unexpected tag value"},
+        {"unknown enumeration value", "Unexpected tag value"}, {"cut-off message", "Unexpected end of input"},
     };
-    struct Case {
-        const char* name;
-        const char* root;
-        std::vector<std::byte> bytes;
-        const char* error;
-    };
-    const Case cases[] = {
-        {"negative list count", "DebugState", joined(state_start, ints({-1})), "Negative length or count"},
-        {"negative text length", "DebugState", joined(state_start, ints({1, -5})), "Negative length or count"},
-        {"negative map count", "ClientMessage", ints({1, -2147483647 - 1}), "Negative length or count"},
-        {"unknown message tag", "ServerMessage", ints({3}), "Unexpected tag value"},
-        {"unknown enumeration value", "ClientMessage", ints({0, 0, 1, 0, 2}), "Unexpected tag value"},
-    };
-    for (const auto& c : cases) {
-        write_bytes(dir_ / "hostile.bin", c.bytes);
-        auto run = round_trip(dir_ / "round_trip20", c.root, dir_ / "hostile.bin", dir_ / "hostile.out");
-        EXPECT_EQ(run.status, 1) << c.name << ": " << run.output;
-        EXPECT_EQ(run.output, std::string(c.error) + "\n") << c.name;
-    }
+    t::expect_hostile_outcomes(dir_ / "round_trip20", dir_, errors);
 }
 
 }  // namespace

@@ -42,10 +42,4 @@ void build_local(const ClientGenOptions& options) {
     run(Command{"cmake", {"--build", ".", "--config", "Release"}, options.target_dir});
 }
 
-Command run_local(const ClientGenOptions& options) {
-    Command result = command((std::filesystem::path(".") / options.name).string());
-    result.working_dir = options.target_dir;
-    return result;
-}
-
 }  // namespace tarnwick::client_gen::cpp_package

@@ -51,4 +51,10 @@ void write_fixed_files(const ClientGenOptions& options, std::span<const FixedFil
     }
 }
 
+Command built_program(const ClientGenOptions& options) {
+    Command result = command((std::filesystem::path(".") / options.name).string());
+    result.working_dir = options.target_dir;
+    return result;
+}
+
 }  // namespace tarnwick::client_gen

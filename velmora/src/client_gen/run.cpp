@@ -3,7 +3,11 @@
 #include <set>
 
 #include <tarnwick/client_gen/cpp_package.hpp>
+#include <tarnwick/client_gen/dlang_package.hpp>
+#include <tarnwick/client_gen/go_package.hpp>
 #include <tarnwick/client_gen/java_package.hpp>
+#include <tarnwick/client_gen/markdown_package.hpp>
+#include <tarnwick/client_gen/rust_package.hpp>
 
 #include "velmora/game.hpp"
 
@@ -41,7 +45,8 @@ std::optional<RunError> run(const ClientGenOpt& options) {
         play_test_game(client, cg::test_game_options(host_from_docker));
     };
     try {
-        cg::test_all<cg::CppClient<Game>, cg::JavaClient<Game>>(
+        cg::test_all<cg::CppClient<Game>, cg::DlangClient<Game>, cg::GoClient<Game>, cg::JavaClient<Game>,
+                     cg::RustClient<Game>, cg::MarkdownClient<Game>>(
             {gen_options, strategies, filter, by_language, test_options, test_game});
     } catch (const std::exception& error) {
         return RunError{{error.what()}};

@@ -17,15 +17,7 @@ namespace cg = tarnwick::client_gen;
 
 using test_files::read_file;
 
-class CppPackageTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("client_gen_cpp_" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
-};
+using CppPackageTest = test_files::PackageDirTest;
 
 TEST_F(CppPackageTest, TemplatesHaveTheirStatedSizes) {
     EXPECT_EQ(cg::client_template("cpp/Dockerfile").size(), 97u);

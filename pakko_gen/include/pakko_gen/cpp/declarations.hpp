@@ -7,15 +7,10 @@
 
 #include <pakko/schema.hpp>
 
+#include "pakko_gen/generator.hpp"
 #include "pakko_gen/writer.hpp"
 
 namespace pakko_gen::cpp {
-
-// A one-of variant's base class and tag.
-struct VariantOf {
-    std::string base;
-    std::size_t tag;
-};
 
 // The include lines of a header: always the stream header and <string>, then
 // every type reachable through the schema's fields, at any depth; sorted

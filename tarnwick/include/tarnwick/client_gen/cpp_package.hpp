@@ -17,7 +17,6 @@ namespace cpp_package {
 
 void gen(const ClientGenOptions& options, const std::vector<pakko::SchemaPtr>& roots);
 void build_local(const ClientGenOptions& options);
-Command run_local(const ClientGenOptions& options);
 
 }  // namespace cpp_package
 
@@ -28,7 +27,7 @@ struct CppClient {
 
     static void gen(const ClientGenOptions& options, GenOptions) { cpp_package::gen(options, root_schemas<G>()); }
     static void build_local(const ClientGenOptions& options) { cpp_package::build_local(options); }
-    static Command run_local(const ClientGenOptions& options) { return cpp_package::run_local(options); }
+    static Command run_local(const ClientGenOptions& options) { return built_program(options); }
 };
 
 }  // namespace tarnwick::client_gen

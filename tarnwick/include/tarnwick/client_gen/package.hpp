@@ -14,6 +14,7 @@
 
 #include "tarnwick/debug.hpp"
 #include "tarnwick/game.hpp"
+#include "tarnwick/client_gen/process.hpp"
 #include "tarnwick/lib/messages.hpp"
 
 namespace tarnwick::client_gen {
@@ -38,6 +39,10 @@ struct FixedFile {
     std::string path;
     std::string text;
 };
+
+// The program that a package's build made in the package directory under
+// the project name, started there.
+Command built_program(const ClientGenOptions& options);
 
 // The schemas a client package is generated from, in the order they are added.
 template <Game G>

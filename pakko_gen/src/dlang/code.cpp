@@ -1,0 +1,98 @@
+#include "pakko_gen/dlang/code.hpp"
+
+#include <pakko/overloaded.hpp>
+
+namespace pakko_gen::dlang {
+
+std::string type_name(const pakko::Schema& schema) {
+    using S = pakko::Schema;
+    return std::visit(pakko::Overloaded{
+                          [](const S::Bool&) -> std::string { return "bool"; },
+                          [](const S::Int32&) -> std::string { return "int"; },
+                          [](const S::Int64&) -> std::string { return "long"; },
+                          [](const S::Float32&) -> std::string { return "float"; },
+                          [](const S::Float64&) -> std::string { return "double"; },
+                          [](const S::String&) -> std::string { return "string"; },
+                          [](const pakko::Struct& record) { return NAMES.camel_case(record.name); },
+                          [](const S::OneOf& one_of) { return NAMES.camel_case(one_of.base_name); },
+                          [](const S::Enum& enumeration) { return NAMES.camel_case(enumeration.base_name); },
+                          [](const S::Option& option) { return "Nullable!(" + type_name(*option.inner) + ")"; },
+                          [](const S::Vec& vec) { return type_name(*vec.element) + "[]"; },
+                          [](const S::Map& map) { return type_name(*map.value) + "[" + type_name(*map.key) + "]"; },
+                      },
+                      schema.value);
+}
+
+namespace {
+
+void write_constructor(Writer& writer, const pakko::Struct& record) {
+    std::string parameters;
+    for (const auto& field : record.fields) {
+        if (!parameters.empty()) parameters += ", ";
+        parameters += type_name(*field.schema) + " " + NAMES.mixed_case(field.name);
+    }
+    writer.line("this(", parameters, ") {");
+    for (const auto& field : record.fields) {
+        auto name = NAMES.mixed_case(field.name);
+        writer.line("    this.", name, " = ", name, ";");
+    }
+    writer.line("}");
+}
+
+void write_reader(Writer& writer, const pakko::Struct& record, const std::string& name, bool variant) {
+    writer.line("static ", name, " readFrom(Stream reader) {");
+    writer.indent();
+    writer.line("auto result = ", variant ? "new " : "", name, "();");
+    for (const auto& field : record.fields) {
+        LoopCounter loops;
+        statements::assign(writer, "result." + NAMES.mixed_case(field.name), *field.schema, loops);
+    }
+    writer.line("return result;");
+    writer.unindent();
+    writer.line("}");
+}
+
+void write_writer(Writer& writer, const pakko::Struct& record, bool variant) {
+    writer.line(variant ? "override " : "", "void writeTo(Stream writer) const {");
+    writer.indent();
+    if (variant) writer.line("writer.write(TAG);");
+    if (record.magic) writer.line("writer.write(", std::to_string(*record.magic), ");");
+    for (const auto& field : record.fields) statements::write(writer, NAMES.mixed_case(field.name), *field.schema);
+    writer.unindent();
+    writer.line("}");
+}
+
+void write_to_string(Writer& writer, const pakko::Struct& record, const std::string& name, bool variant) {
+    writer.line(variant ? "override " : "", "string toString() const {");
+    writer.indent();
+    writer.line("return \"", name, "\" ~ \"(\" ~");
+    writer.indent();
+    for (const auto& field : record.fields) writer.line("to!string(", NAMES.mixed_case(field.name), ") ~");
+    writer.line("\")\";");
+    writer.unindent();
+    writer.unindent();
+    writer.line("}");
+}
+
+}  // namespace
+
+void write_struct(Writer& writer, const pakko::Struct& record, const std::optional<VariantOf>& variant_of) {
+    auto name = NAMES.camel_case(record.name);
+    if (variant_of) {
+        writer.line("static class ", name, " : ", variant_of->base, " {");
+    } else {
+        writer.line("struct ", name, " {");
+    }
+    writer.indent();
+    if (variant_of) writer.line("static const int TAG = ", std::to_string(variant_of->tag), ";");
+    for (const auto& field : record.fields) writer.line(type_name(*field.schema), " ", NAMES.mixed_case(field.name), ";");
+    if (variant_of) writer.line("this() {}");
+    if (!record.fields.empty()) write_constructor(writer, record);
+    write_reader(writer, record, name, variant_of.has_value());
+    write_writer(writer, record, variant_of.has_value());
+    write_to_string(writer, record, name, variant_of.has_value());
+    writer.unindent();
+    writer.line("}");
+}
+
+}  // namespace pakko_gen::dlang

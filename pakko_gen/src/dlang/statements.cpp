@@ -1,0 +1,131 @@
+#include <string>
+
+#include <pakko/overloaded.hpp>
+
+#include "pakko_gen/dlang/code.hpp"
+
+namespace pakko_gen::dlang::statements {
+
+namespace {
+
+using S = pakko::Schema;
+
+void assign_enum(Writer& writer, const std::string& t, const S::Enum& enumeration) {
+    auto name = NAMES.camel_case(enumeration.base_name);
+    writer.line("switch (reader.readInt()) {");
+    for (std::size_t k = 0; k < enumeration.variants.size(); ++k) {
+        writer.line("case ", std::to_string(k), ":");
+        writer.line("    ", t, " = ", name, ".", NAMES.camel_case(enumeration.variants[k].name), ";");
+        writer.line("    break;");
+    }
+    writer.line("default:");
+    writer.line("    throw new Exception(\"Unexpected tag value\");");
+    writer.line("}");
+}
+
+void assign_option(Writer& writer, const std::string& t, const S::Option& option, LoopCounter& loops) {
+    writer.line("if (reader.readBool()) {");
+    writer.indent();
+    assign(writer, t, *option.inner, loops);
+    writer.unindent();
+    writer.line("} else {");
+    writer.line("    ", t, ".nullify();");
+    writer.line("}");
+}
+
+void assign_vec(Writer& writer, const std::string& t, const S::Vec& vec, LoopCounter& loops) {
+    writer.line(t, " = new ", type_name(*vec.element), "[reader.readInt()];");
+    auto n = loops.next();
+    writer.line("for (int ", n, " = 0; ", n, " < ", t, ".length; ", n, "++) {");
+    writer.indent();
+    assign(writer, t + "[" + n + "]", *vec.element, loops);
+    writer.unindent();
+    writer.line("}");
+}
+
+void assign_map(Writer& writer, const std::string& t, const S::Map& map, LoopCounter& loops) {
+    auto b = std::string(var_name(t));
+    writer.line("int ", b, "Size = reader.readInt();");
+    writer.line(t, ".clear();");
+    auto n = loops.next();
+    writer.line("for (int ", n, " = 0; ", n, " < ", b, "Size; ", n, "++) {");
+    writer.indent();
+    writer.line(type_name(*map.key), " ", b, "Key;");
+    assign(writer, b + "Key", *map.key, loops);
+    writer.line(type_name(*map.value), " ", b, "Value;");
+    assign(writer, b + "Value", *map.value, loops);
+    writer.line(t, "[", b, "Key] = ", b, "Value;");
+    writer.unindent();
+    writer.line("}");
+}
+
+void write_option(Writer& writer, const std::string& e, const S::Option& option) {
+    writer.line("if (", e, ".isNull()) {");
+    writer.line("    writer.write(false);");
+    writer.line("} else {");
+    writer.indent();
+    writer.line("writer.write(true);");
+    write(writer, e + ".get", *option.inner);
+    writer.unindent();
+    writer.line("}");
+}
+
+void write_vec(Writer& writer, const std::string& e, const S::Vec& vec) {
+    auto b = std::string(var_name(e));
+    writer.line("writer.write(cast(int)(", e, ".length));");
+    writer.line("foreach (", b, "Element; ", e, ") {");
+    writer.indent();
+    write(writer, b + "Element", *vec.element);
+    writer.unindent();
+    writer.line("}");
+}
+
+void write_map(Writer& writer, const std::string& e, const S::Map& map) {
+    auto b = std::string(var_name(e));
+    writer.line("writer.write(cast(int)(", e, ".length));");
+    writer.line("foreach (", b, "Key, ", b, "Value; ", e, ") {");
+    writer.indent();
+    write(writer, b + "Key", *map.key);
+    write(writer, b + "Value", *map.value);
+    writer.unindent();
+    writer.line("}");
+}
+
+}  // namespace
+
+void assign(Writer& writer, std::string_view target, const pakko::Schema& schema, LoopCounter& loops) {
+    std::string t(target);
+    auto read = [&](const char* reader) { writer.line(t, " = reader.", reader, "();"); };
+    auto read_named = [&] { writer.line(t, " = ", type_name(schema), ".readFrom(reader);"); };
+    std::visit(pakko::Overloaded{
+                   [&](const S::Bool&) { read("readBool"); },
+                   [&](const S::Int32&) { read("readInt"); },
+                   [&](const S::Int64&) { read("readLong"); },
+                   [&](const S::Float32&) { read("readFloat"); },
+                   [&](const S::Float64&) { read("readDouble"); },
+                   [&](const S::String&) { read("readString"); },
+                   [&](const pakko::Struct&) { read_named(); },
+                   [&](const S::OneOf&) { read_named(); },
+                   [&](const S::Enum& enumeration) { assign_enum(writer, t, enumeration); },
+                   [&](const S::Option& option) { assign_option(writer, t, option, loops); },
+                   [&](const S::Vec& vec) { assign_vec(writer, t, vec, loops); },
+                   [&](const S::Map& map) { assign_map(writer, t, map, loops); },
+               },
+               schema.value);
+}
+
+void write(Writer& writer, std::string_view value, const pakko::Schema& schema) {
+    std::string e(value);
+    std::visit(pakko::Overloaded{
+                   [&](const pakko::Struct&) { writer.line(e, ".writeTo(writer);"); },
+                   [&](const S::OneOf&) { writer.line(e, ".writeTo(writer);"); },
+                   [&](const S::Enum&) { writer.line("writer.write(cast(int)(", e, "));"); },
+                   [&](const S::Option& option) { write_option(writer, e, option); },
+                   [&](const S::Vec& vec) { write_vec(writer, e, vec); },
+                   [&](const S::Map& map) { write_map(writer, e, map); },
+                   [&](const auto&) { writer.line("writer.write(", e, ");"); },
+               },
+               schema.value);
+}
+
+}  // namespace pakko_gen::dlang::statements

@@ -1,0 +1,73 @@
+#include "pakko_gen/go/code.hpp"
+
+#include <pakko/overloaded.hpp>
+
+namespace pakko_gen::go {
+
+std::string type_name(const pakko::Schema& schema) {
+    using S = pakko::Schema;
+    return std::visit(pakko::Overloaded{
+                          [](const S::Bool&) -> std::string { return "bool"; },
+                          [](const S::Int32&) -> std::string { return "int32"; },
+                          [](const S::Int64&) -> std::string { return "int64"; },
+                          [](const S::Float32&) -> std::string { return "float32"; },
+                          [](const S::Float64&) -> std::string { return "float64"; },
+                          [](const S::String&) -> std::string { return "string"; },
+                          [](const pakko::Struct& record) { return NAMES.camel_case(record.name); },
+                          [](const S::OneOf& one_of) { return NAMES.camel_case(one_of.base_name); },
+                          [](const S::Enum& enumeration) { return NAMES.camel_case(enumeration.base_name); },
+                          [](const S::Option& option) { return "*" + type_name(*option.inner); },
+                          [](const S::Vec& vec) { return "[]" + type_name(*vec.element); },
+                          [](const S::Map& map) { return "map[" + type_name(*map.key) + "]" + type_name(*map.value); },
+                      },
+                      schema.value);
+}
+
+void write_struct(Writer& writer, const pakko::Struct& record, const std::optional<VariantOf>& variant_of) {
+    auto name = variant_of ? variant_of->base + NAMES.camel_case(record.name) : NAMES.camel_case(record.name);
+    writer.line("type ", name, " struct {");
+    writer.indent();
+    for (const auto& field : record.fields) writer.line(NAMES.camel_case(field.name), " ", type_name(*field.schema));
+    writer.unindent();
+    writer.line("}");
+
+    std::string parameters;
+    for (const auto& field : record.fields) {
+        if (!parameters.empty()) parameters += ", ";
+        parameters += NAMES.mixed_case(field.name) + " " + type_name(*field.schema);
+    }
+    writer.line("func New", name, "(", parameters, ") ", name, " {");
+    writer.indent();
+    writer.line("return ", name, " {");
+    writer.indent();
+    for (const auto& field : record.fields) {
+        writer.line(NAMES.camel_case(field.name), ": ", NAMES.mixed_case(field.name), ",");
+    }
+    writer.unindent();
+    writer.line("}");
+    writer.unindent();
+    writer.line("}");
+
+    writer.line("func Read", name, "(reader io.Reader) ", name, " {");
+    writer.indent();
+    writer.line("result := ", name, " {}");
+    for (const auto& field : record.fields) {
+        LoopCounter loops;
+        statements::assign(writer, "result." + NAMES.camel_case(field.name), *field.schema, loops);
+    }
+    writer.line("return result");
+    writer.unindent();
+    writer.line("}");
+
+    writer.line("func (value ", name, ") Write(writer io.Writer) {");
+    writer.indent();
+    if (variant_of) writer.line("WriteInt32(writer, ", std::to_string(variant_of->tag), ")");
+    if (record.magic) writer.line("WriteInt32(writer, ", std::to_string(*record.magic), ")");
+    for (const auto& field : record.fields) {
+        statements::write(writer, "value." + NAMES.camel_case(field.name), *field.schema);
+    }
+    writer.unindent();
+    writer.line("}");
+}
+
+}  // namespace pakko_gen::go

@@ -1,0 +1,3 @@
+enum Single : int {
+    Only = 0,
+}

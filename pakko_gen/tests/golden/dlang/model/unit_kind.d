@@ -1,0 +1,5 @@
+enum UnitKind : int {
+    Worker = 0,
+    RangedUnit = 1,
+    Turret = 2,
+}

@@ -1,0 +1,4 @@
+use super::*;
+#[derive(Clone, Debug, PartialEq, Eq, Hash, pakko::Pakko)]
+pub struct Nothing {
+}

@@ -1,0 +1,7 @@
+use super::*;
+#[derive(Clone, Debug, PartialEq, Eq, Hash, pakko::Pakko)]
+pub enum UnitKind {
+    Worker,
+    RangedUnit,
+    Turret,
+}

@@ -1,0 +1,3 @@
+module project_name
+
+go 1.13

@@ -1,0 +1,53 @@
+#include "tarnwick/client_gen/rust_package.hpp"
+
+#include <array>
+
+#include <pakko_gen/rust/generator.hpp>
+
+#include "tarnwick/client_gen/error.hpp"
+#include "tarnwick/client_gen/scripts.hpp"
+#include "tarnwick/client_gen/templates.hpp"
+
+namespace tarnwick::client_gen::rust_package {
+
+namespace {
+
+std::vector<FixedFile> fixed_files() {
+    constexpr std::array<std::string_view, 2> build_lines{"cargo build --release --offline",
+                                                          "cp target/release/project_name /output/"};
+    return {
+        {"Dockerfile", std::string(client_template("rust/Dockerfile"))},
+        {"compile.sh", compile_script("my_strategy.rs", "src/my_strategy.rs", build_lines)},
+        {"run.sh", run_script("./project_name")},
+        {"Cargo.toml", std::string(client_template("rust/Cargo.toml"))},
+        {"src/main.rs", std::string(client_template("rust/main.rs"))},
+        {"src/my_strategy.rs", std::string(client_template("rust/my_strategy.rs"))},
+    };
+}
+
+}  // namespace
+
+void gen(const ClientGenOptions& options, const std::vector<pakko::SchemaPtr>& roots) {
+    gen_package<pakko_gen::rust::Generator>(options, options.name + "-model", {}, roots, "model", fixed_files());
+}
+
+void build_local(const ClientGenOptions& options) {
+    Command build = command("cargo build --release");
+    build.working_dir = options.target_dir;
+    try {
+        run(build);
+    } catch (const std::exception& error) {
+        throw Error("The Rust package could not be built: " + std::string(error.what()) +
+                    ". It needs the crate pakko " + std::string(pakko_gen::rust::PAKKO_VERSION) +
+                    ", which no registry this machine reaches provides");
+    }
+}
+
+// cargo passes what follows "--" on to the program: host, port and token.
+Command run_local(const ClientGenOptions& options) {
+    Command result = command("cargo run --release --");
+    result.working_dir = options.target_dir;
+    return result;
+}
+
+}  // namespace tarnwick::client_gen::rust_package
