@@ -25,6 +25,16 @@ public:
         write_str("\n");
     }
 
+    // The line `head`, then what `body` writes one level deeper, then "}".
+    template <class Body>
+    void braced(std::string_view head, Body&& body) {
+        line(head);
+        indent();
+        body();
+        unindent();
+        line("}");
+    }
+
     std::size_t level() const noexcept { return level_; }
     const std::string& text() const noexcept { return text_; }
 

@@ -40,38 +40,32 @@ void write_constructor(Writer& writer, const pakko::Struct& record) {
 }
 
 void write_reader(Writer& writer, const pakko::Struct& record, const std::string& name, bool variant) {
-    writer.line("static ", name, " readFrom(Stream reader) {");
-    writer.indent();
-    writer.line("auto result = ", variant ? "new " : "", name, "();");
-    for (const auto& field : record.fields) {
-        LoopCounter loops;
-        statements::assign(writer, "result." + NAMES.mixed_case(field.name), *field.schema, loops);
-    }
-    writer.line("return result;");
-    writer.unindent();
-    writer.line("}");
+    writer.braced("static " + name + " readFrom(Stream reader) {", [&] {
+        writer.line("auto result = ", variant ? "new " : "", name, "();");
+        for (const auto& field : record.fields) {
+            LoopCounter loops;
+            statements::assign(writer, "result." + NAMES.mixed_case(field.name), *field.schema, loops);
+        }
+        writer.line("return result;");
+    });
 }
 
 void write_writer(Writer& writer, const pakko::Struct& record, bool variant) {
-    writer.line(variant ? "override " : "", "void writeTo(Stream writer) const {");
-    writer.indent();
-    if (variant) writer.line("writer.write(TAG);");
-    if (record.magic) writer.line("writer.write(", std::to_string(*record.magic), ");");
-    for (const auto& field : record.fields) statements::write(writer, NAMES.mixed_case(field.name), *field.schema);
-    writer.unindent();
-    writer.line("}");
+    writer.braced(std::string(variant ? "override " : "") + "void writeTo(Stream writer) const {", [&] {
+        if (variant) writer.line("writer.write(TAG);");
+        if (record.magic) writer.line("writer.write(", std::to_string(*record.magic), ");");
+        for (const auto& field : record.fields) statements::write(writer, NAMES.mixed_case(field.name), *field.schema);
+    });
 }
 
 void write_to_string(Writer& writer, const pakko::Struct& record, const std::string& name, bool variant) {
-    writer.line(variant ? "override " : "", "string toString() const {");
-    writer.indent();
-    writer.line("return \"", name, "\" ~ \"(\" ~");
-    writer.indent();
-    for (const auto& field : record.fields) writer.line("to!string(", NAMES.mixed_case(field.name), ") ~");
-    writer.line("\")\";");
-    writer.unindent();
-    writer.unindent();
-    writer.line("}");
+    writer.braced(std::string(variant ? "override " : "") + "string toString() const {", [&] {
+        writer.line("return \"", name, "\" ~ \"(\" ~");
+        writer.indent();
+        for (const auto& field : record.fields) writer.line("to!string(", NAMES.mixed_case(field.name), ") ~");
+        writer.line("\")\";");
+        writer.unindent();
+    });
 }
 
 }  // namespace

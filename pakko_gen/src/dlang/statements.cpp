@@ -36,11 +36,8 @@ void assign_option(Writer& writer, const std::string& t, const S::Option& option
 void assign_vec(Writer& writer, const std::string& t, const S::Vec& vec, LoopCounter& loops) {
     writer.line(t, " = new ", type_name(*vec.element), "[reader.readInt()];");
     auto n = loops.next();
-    writer.line("for (int ", n, " = 0; ", n, " < ", t, ".length; ", n, "++) {");
-    writer.indent();
-    assign(writer, t + "[" + n + "]", *vec.element, loops);
-    writer.unindent();
-    writer.line("}");
+    writer.braced("for (int " + n + " = 0; " + n + " < " + t + ".length; " + n + "++) {",
+                  [&] { assign(writer, t + "[" + n + "]", *vec.element, loops); });
 }
 
 void assign_map(Writer& writer, const std::string& t, const S::Map& map, LoopCounter& loops) {
@@ -48,47 +45,37 @@ void assign_map(Writer& writer, const std::string& t, const S::Map& map, LoopCou
     writer.line("int ", b, "Size = reader.readInt();");
     writer.line(t, ".clear();");
     auto n = loops.next();
-    writer.line("for (int ", n, " = 0; ", n, " < ", b, "Size; ", n, "++) {");
-    writer.indent();
-    writer.line(type_name(*map.key), " ", b, "Key;");
-    assign(writer, b + "Key", *map.key, loops);
-    writer.line(type_name(*map.value), " ", b, "Value;");
-    assign(writer, b + "Value", *map.value, loops);
-    writer.line(t, "[", b, "Key] = ", b, "Value;");
-    writer.unindent();
-    writer.line("}");
+    writer.braced("for (int " + n + " = 0; " + n + " < " + b + "Size; " + n + "++) {", [&] {
+        writer.line(type_name(*map.key), " ", b, "Key;");
+        assign(writer, b + "Key", *map.key, loops);
+        writer.line(type_name(*map.value), " ", b, "Value;");
+        assign(writer, b + "Value", *map.value, loops);
+        writer.line(t, "[", b, "Key] = ", b, "Value;");
+    });
 }
 
 void write_option(Writer& writer, const std::string& e, const S::Option& option) {
     writer.line("if (", e, ".isNull()) {");
     writer.line("    writer.write(false);");
-    writer.line("} else {");
-    writer.indent();
-    writer.line("writer.write(true);");
-    write(writer, e + ".get", *option.inner);
-    writer.unindent();
-    writer.line("}");
+    writer.braced("} else {", [&] {
+        writer.line("writer.write(true);");
+        write(writer, e + ".get", *option.inner);
+    });
 }
 
 void write_vec(Writer& writer, const std::string& e, const S::Vec& vec) {
     auto b = std::string(var_name(e));
     writer.line("writer.write(cast(int)(", e, ".length));");
-    writer.line("foreach (", b, "Element; ", e, ") {");
-    writer.indent();
-    write(writer, b + "Element", *vec.element);
-    writer.unindent();
-    writer.line("}");
+    writer.braced("foreach (" + b + "Element; " + e + ") {", [&] { write(writer, b + "Element", *vec.element); });
 }
 
 void write_map(Writer& writer, const std::string& e, const S::Map& map) {
     auto b = std::string(var_name(e));
     writer.line("writer.write(cast(int)(", e, ".length));");
-    writer.line("foreach (", b, "Key, ", b, "Value; ", e, ") {");
-    writer.indent();
-    write(writer, b + "Key", *map.key);
-    write(writer, b + "Value", *map.value);
-    writer.unindent();
-    writer.line("}");
+    writer.braced("foreach (" + b + "Key, " + b + "Value; " + e + ") {", [&] {
+        write(writer, b + "Key", *map.key);
+        write(writer, b + "Value", *map.value);
+    });
 }
 
 }  // namespace
@@ -96,7 +83,6 @@ void write_map(Writer& writer, const std::string& e, const S::Map& map) {
 void assign(Writer& writer, std::string_view target, const pakko::Schema& schema, LoopCounter& loops) {
     std::string t(target);
     auto read = [&](const char* reader) { writer.line(t, " = reader.", reader, "();"); };
-    auto read_named = [&] { writer.line(t, " = ", type_name(schema), ".readFrom(reader);"); };
     std::visit(pakko::Overloaded{
                    [&](const S::Bool&) { read("readBool"); },
                    [&](const S::Int32&) { read("readInt"); },
@@ -104,12 +90,12 @@ void assign(Writer& writer, std::string_view target, const pakko::Schema& schema
                    [&](const S::Float32&) { read("readFloat"); },
                    [&](const S::Float64&) { read("readDouble"); },
                    [&](const S::String&) { read("readString"); },
-                   [&](const pakko::Struct&) { read_named(); },
-                   [&](const S::OneOf&) { read_named(); },
                    [&](const S::Enum& enumeration) { assign_enum(writer, t, enumeration); },
                    [&](const S::Option& option) { assign_option(writer, t, option, loops); },
                    [&](const S::Vec& vec) { assign_vec(writer, t, vec, loops); },
                    [&](const S::Map& map) { assign_map(writer, t, map, loops); },
+                   // A record or one-of reads itself.
+                   [&](const auto&) { writer.line(t, " = ", type_name(schema), ".readFrom(reader);"); },
                },
                schema.value);
 }

@@ -25,49 +25,39 @@ std::string type_name(const pakko::Schema& schema) {
 
 void write_struct(Writer& writer, const pakko::Struct& record, const std::optional<VariantOf>& variant_of) {
     auto name = variant_of ? variant_of->base + NAMES.camel_case(record.name) : NAMES.camel_case(record.name);
-    writer.line("type ", name, " struct {");
-    writer.indent();
-    for (const auto& field : record.fields) writer.line(NAMES.camel_case(field.name), " ", type_name(*field.schema));
-    writer.unindent();
-    writer.line("}");
+    writer.braced("type " + name + " struct {", [&] {
+        for (const auto& field : record.fields) writer.line(NAMES.camel_case(field.name), " ", type_name(*field.schema));
+    });
 
     std::string parameters;
     for (const auto& field : record.fields) {
         if (!parameters.empty()) parameters += ", ";
         parameters += NAMES.mixed_case(field.name) + " " + type_name(*field.schema);
     }
-    writer.line("func New", name, "(", parameters, ") ", name, " {");
-    writer.indent();
-    writer.line("return ", name, " {");
-    writer.indent();
-    for (const auto& field : record.fields) {
-        writer.line(NAMES.camel_case(field.name), ": ", NAMES.mixed_case(field.name), ",");
-    }
-    writer.unindent();
-    writer.line("}");
-    writer.unindent();
-    writer.line("}");
+    writer.braced("func New" + name + "(" + parameters + ") " + name + " {", [&] {
+        writer.braced("return " + name + " {", [&] {
+            for (const auto& field : record.fields) {
+                writer.line(NAMES.camel_case(field.name), ": ", NAMES.mixed_case(field.name), ",");
+            }
+        });
+    });
 
-    writer.line("func Read", name, "(reader io.Reader) ", name, " {");
-    writer.indent();
-    writer.line("result := ", name, " {}");
-    for (const auto& field : record.fields) {
-        LoopCounter loops;
-        statements::assign(writer, "result." + NAMES.camel_case(field.name), *field.schema, loops);
-    }
-    writer.line("return result");
-    writer.unindent();
-    writer.line("}");
+    writer.braced("func Read" + name + "(reader io.Reader) " + name + " {", [&] {
+        writer.line("result := ", name, " {}");
+        for (const auto& field : record.fields) {
+            LoopCounter loops;
+            statements::assign(writer, "result." + NAMES.camel_case(field.name), *field.schema, loops);
+        }
+        writer.line("return result");
+    });
 
-    writer.line("func (value ", name, ") Write(writer io.Writer) {");
-    writer.indent();
-    if (variant_of) writer.line("WriteInt32(writer, ", std::to_string(variant_of->tag), ")");
-    if (record.magic) writer.line("WriteInt32(writer, ", std::to_string(*record.magic), ")");
-    for (const auto& field : record.fields) {
-        statements::write(writer, "value." + NAMES.camel_case(field.name), *field.schema);
-    }
-    writer.unindent();
-    writer.line("}");
+    writer.braced("func (value " + name + ") Write(writer io.Writer) {", [&] {
+        if (variant_of) writer.line("WriteInt32(writer, ", std::to_string(variant_of->tag), ")");
+        if (record.magic) writer.line("WriteInt32(writer, ", std::to_string(*record.magic), ")");
+        for (const auto& field : record.fields) {
+            statements::write(writer, "value." + NAMES.camel_case(field.name), *field.schema);
+        }
+    });
 }
 
 }  // namespace pakko_gen::go

@@ -1,6 +1,7 @@
 #include "pakko_gen/go/generator.hpp"
 
 #include <algorithm>
+#include <vector>
 
 #include "pakko_gen/go/code.hpp"
 #include "pakko_gen/templates.hpp"
@@ -27,6 +28,24 @@ void write_head(Writer& writer, const std::string& module_path, bool stream) {
 }
 
 std::string file_name(const pakko::Name& name) { return "model/" + NAMES.snake_case(name) + ".go"; }
+
+// The reader function of a one-of or enumeration: a switch over the tags,
+// returning `values[tag]`. A one-of's case lines sit one level deeper than
+// its switch, an enumeration's at the switch's own level.
+void write_tag_reader(Writer& writer, const std::string& type, const std::vector<std::string>& values,
+                      bool cases_deeper) {
+    writer.braced("func Read" + type + "(reader io.Reader) " + type + " {", [&] {
+        writer.line("switch ReadInt32(reader) {");
+        if (cases_deeper) writer.indent();
+        for (std::size_t tag = 0; tag < values.size(); ++tag) {
+            writer.line("case ", std::to_string(tag), ":");
+            writer.line("    return ", values[tag]);
+        }
+        if (cases_deeper) writer.unindent();
+        writer.line("}");
+        writer.line("panic(\"Unexpected tag value\")");
+    });
+}
 
 }  // namespace
 
@@ -58,19 +77,9 @@ void Generator::add_one_of(const pakko::Schema::OneOf& one_of) {
     writer.line("type ", base, " interface {");
     writer.line("    Write(writer io.Writer)");
     writer.line("}");
-    writer.line("func Read", base, "(reader io.Reader) ", base, " {");
-    writer.indent();
-    writer.line("switch ReadInt32(reader) {");
-    writer.indent();
-    for (std::size_t tag = 0; tag < one_of.variants.size(); ++tag) {
-        writer.line("case ", std::to_string(tag), ":");
-        writer.line("    return Read", base, NAMES.camel_case(one_of.variants[tag].name), "(reader)");
-    }
-    writer.unindent();
-    writer.line("}");
-    writer.line("panic(\"Unexpected tag value\")");
-    writer.unindent();
-    writer.line("}");
+    std::vector<std::string> readers;
+    for (const auto& variant : one_of.variants) readers.push_back("Read" + base + NAMES.camel_case(variant.name) + "(reader)");
+    write_tag_reader(writer, base, readers, true);
     for (std::size_t tag = 0; tag < one_of.variants.size(); ++tag) {
         writer.line();
         write_struct(writer, one_of.variants[tag], VariantOf{base, tag});
@@ -83,24 +92,14 @@ void Generator::add_enum(const pakko::Schema::Enum& enumeration) {
     Writer writer;
     write_head(writer, module_path_, true);
     writer.line("type ", name, " int32");
+    std::vector<std::string> constants;
+    for (const auto& variant : enumeration.variants) constants.push_back(name + NAMES.camel_case(variant.name));
     writer.line("const (");
     writer.indent();
-    for (std::size_t k = 0; k < enumeration.variants.size(); ++k) {
-        writer.line(name, NAMES.camel_case(enumeration.variants[k].name), " ", name, " = ", std::to_string(k));
-    }
+    for (std::size_t k = 0; k < constants.size(); ++k) writer.line(constants[k], " ", name, " = ", std::to_string(k));
     writer.unindent();
     writer.line(")");
-    writer.line("func Read", name, "(reader io.Reader) ", name, " {");
-    writer.indent();
-    writer.line("switch ReadInt32(reader) {");
-    for (std::size_t k = 0; k < enumeration.variants.size(); ++k) {
-        writer.line("case ", std::to_string(k), ":");
-        writer.line("    return ", name, NAMES.camel_case(enumeration.variants[k].name));
-    }
-    writer.line("}");
-    writer.line("panic(\"Unexpected tag value\")");
-    writer.unindent();
-    writer.line("}");
+    write_tag_reader(writer, name, constants, false);
     files_.add(file_name(enumeration.base_name), std::move(writer).take_text());
 }
 

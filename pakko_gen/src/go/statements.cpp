@@ -23,62 +23,50 @@ void assign_option(Writer& writer, const std::string& t, const S::Option& option
     writer.line("}");
 }
 
-void assign_vec(Writer& writer, const std::string& t, const pakko::Schema& schema, const S::Vec& vec, LoopCounter& loops) {
+void assign_vec(Writer& writer, const std::string& t, const pakko::Schema& schema, const S::Vec& vec,
+                LoopCounter& loops) {
     writer.line(t, " = make(", type_name(schema), ", ReadInt32(reader))");
     auto n = loops.next();
-    writer.line("for ", n, " := range ", t, " {");
-    writer.indent();
-    assign(writer, t + "[" + n + "]", *vec.element, loops);
-    writer.unindent();
-    writer.line("}");
+    writer.braced("for " + n + " := range " + t + " {", [&] { assign(writer, t + "[" + n + "]", *vec.element, loops); });
 }
 
-void assign_map(Writer& writer, const std::string& t, const pakko::Schema& schema, const S::Map& map, LoopCounter& loops) {
+void assign_map(Writer& writer, const std::string& t, const pakko::Schema& schema, const S::Map& map,
+                LoopCounter& loops) {
     auto b = std::string(var_name(t));
     writer.line(b, "Size := ReadInt32(reader)");
     writer.line(t, " = make(", type_name(schema), ")");
     auto n = loops.next();
-    writer.line("for ", n, " := int32(0); ", n, " < ", b, "Size; ", n, "++ {");
-    writer.indent();
-    writer.line("var ", b, "Key ", type_name(*map.key));
-    assign(writer, b + "Key", *map.key, loops);
-    writer.line("var ", b, "Value ", type_name(*map.value));
-    assign(writer, b + "Value", *map.value, loops);
-    writer.line(t, "[", b, "Key] = ", b, "Value");
-    writer.unindent();
-    writer.line("}");
+    writer.braced("for " + n + " := int32(0); " + n + " < " + b + "Size; " + n + "++ {", [&] {
+        writer.line("var ", b, "Key ", type_name(*map.key));
+        assign(writer, b + "Key", *map.key, loops);
+        writer.line("var ", b, "Value ", type_name(*map.value));
+        assign(writer, b + "Value", *map.value, loops);
+        writer.line(t, "[", b, "Key] = ", b, "Value");
+    });
 }
 
 void write_option(Writer& writer, const std::string& e, const S::Option& option) {
     writer.line("if ", e, " == nil {");
     writer.line("    WriteBool(writer, false)");
-    writer.line("} else {");
-    writer.indent();
-    writer.line("WriteBool(writer, true)");
-    write(writer, "(*" + e + ")", *option.inner);
-    writer.unindent();
-    writer.line("}");
+    writer.braced("} else {", [&] {
+        writer.line("WriteBool(writer, true)");
+        write(writer, "(*" + e + ")", *option.inner);
+    });
 }
 
 void write_vec(Writer& writer, const std::string& e, const S::Vec& vec) {
     auto b = std::string(var_name(e));
     writer.line("WriteInt32(writer, int32(len(", e, ")))");
-    writer.line("for _, ", b, "Element := range ", e, " {");
-    writer.indent();
-    write(writer, b + "Element", *vec.element);
-    writer.unindent();
-    writer.line("}");
+    writer.braced("for _, " + b + "Element := range " + e + " {", [&] { write(writer, b + "Element", *vec.element); });
 }
 
 void write_map(Writer& writer, const std::string& e, const S::Map& map) {
     auto b = std::string(var_name(e));
     writer.line("WriteInt32(writer, int32(len(", e, ")))");
-    writer.line("for ", b, "Key, ", b, "Value := range ", e, " {");
-    writer.indent();
-    write(writer, b + "Key", *map.key);
-    write(writer, b + "Value", *map.value);
-    writer.unindent();
-    writer.line("}");
+    writer.braced("for " + b + "Key, " + b + "Value := range " + e + " {", [&] {
+        write(writer, b + "Key", *map.key);
+        write(writer, b + "Value", *map.value);
+    });
 }
 
 }  // namespace
@@ -86,7 +74,6 @@ void write_map(Writer& writer, const std::string& e, const S::Map& map) {
 void assign(Writer& writer, std::string_view target, const pakko::Schema& schema, LoopCounter& loops) {
     std::string t(target);
     auto read = [&](const std::string& what) { writer.line(t, " = Read", what, "(reader)"); };
-    auto read_named = [&] { read(type_name(schema)); };
     std::visit(pakko::Overloaded{
                    [&](const S::Bool&) { read("Bool"); },
                    [&](const S::Int32&) { read("Int32"); },
@@ -94,12 +81,11 @@ void assign(Writer& writer, std::string_view target, const pakko::Schema& schema
                    [&](const S::Float32&) { read("Float32"); },
                    [&](const S::Float64&) { read("Float64"); },
                    [&](const S::String&) { read("String"); },
-                   [&](const pakko::Struct&) { read_named(); },
-                   [&](const S::OneOf&) { read_named(); },
-                   [&](const S::Enum&) { read_named(); },
                    [&](const S::Option& option) { assign_option(writer, t, option, loops); },
                    [&](const S::Vec& vec) { assign_vec(writer, t, schema, vec, loops); },
                    [&](const S::Map& map) { assign_map(writer, t, schema, map, loops); },
+                   // A record, one-of or enumeration has a reader function of its own.
+                   [&](const auto&) { read(type_name(schema)); },
                },
                schema.value);
 }
@@ -114,12 +100,12 @@ void write(Writer& writer, std::string_view value, const pakko::Schema& schema) 
                    [&](const S::Float32&) { write_with("Float32"); },
                    [&](const S::Float64&) { write_with("Float64"); },
                    [&](const S::String&) { write_with("String"); },
-                   [&](const pakko::Struct&) { writer.line(e, ".Write(writer)"); },
-                   [&](const S::OneOf&) { writer.line(e, ".Write(writer)"); },
                    [&](const S::Enum&) { writer.line("WriteInt32(writer, int32(", e, "))"); },
                    [&](const S::Option& option) { write_option(writer, e, option); },
                    [&](const S::Vec& vec) { write_vec(writer, e, vec); },
                    [&](const S::Map& map) { write_map(writer, e, map); },
+                   // A record, or a one-of's variant, which writes its tag first.
+                   [&](const auto&) { writer.line(e, ".Write(writer)"); },
                },
                schema.value);
 }

@@ -41,7 +41,9 @@ TEST_F(MarkdownPackage, IntroductionOnlyForExactlyEnglishOrRussian) {
         EXPECT_TRUE(doc.starts_with("## `Vec2Float32`\n\n"));
         EXPECT_NE(doc.find(std::string("\n") + c.heading + "\n"), std::string::npos);
         EXPECT_EQ(fs::exists(options.target_dir / "api-intro.md"), c.intro != nullptr);
-        if (c.intro != nullptr) EXPECT_EQ(read_file(options.target_dir / "api-intro.md"), cg::client_template(c.intro));
+        if (c.intro != nullptr) {
+            EXPECT_EQ(read_file(options.target_dir / "api-intro.md"), cg::client_template(c.intro));
+        }
     }
     // A language without texts falls back to the placeholder.
     EXPECT_NE(read_file(dir_ / "de" / "doc.md").find("TODO: document"), std::string::npos);

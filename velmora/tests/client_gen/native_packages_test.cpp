@@ -55,7 +55,9 @@ TEST_F(NativePackages, FixedFilesHaveTheirStatedSizesLineEndsAndPlaceholders) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         const auto text = cg::client_template(c.path);
-        if (c.stated_size != 0) EXPECT_EQ(text.size(), c.stated_size);
+        if (c.stated_size != 0) {
+            EXPECT_EQ(text.size(), c.stated_size);
+        }
         const auto [crlf, lines] = line_ends(text);
         EXPECT_GT(lines, 0u);
         EXPECT_EQ(crlf, c.crlf ? lines : 0u);

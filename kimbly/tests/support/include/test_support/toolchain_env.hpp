@@ -13,6 +13,8 @@ inline void use_toolchain_home(const std::filesystem::path& build_dir) {
     const auto home = build_dir / "toolchain_home";
     std::filesystem::create_directories(home);
     ::setenv("HOME", home.c_str(), 1);
+    ::setenv("GOCACHE", (home / ".cache" / "go-build").c_str(), 1);
+    ::setenv("GOPATH", (home / "go").c_str(), 1);
     ::setenv("GOFLAGS", "-buildvcs=false", 1);
     ::setenv("GOPROXY", "off", 1);
     ::setenv("GO111MODULE", "on", 1);
