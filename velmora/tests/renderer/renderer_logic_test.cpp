@@ -7,6 +7,7 @@
 
 #include "model_fixture.hpp"
 #include "velmora/renderer/debug_frame.hpp"
+#include "velmora/renderer/debug_items.hpp"
 #include "velmora/renderer/renderer_camera.hpp"
 #include "velmora/renderer/renderer_debug_state.hpp"
 #include "velmora/renderer/renderer_keys.hpp"
@@ -109,6 +110,23 @@ TEST(RendererDebugState, CursorInThePlayersFrameWithKeysThenButtons) {
     EXPECT_EQ(state.pressed_keys, (std::vector<std::string>{"LCtrl", "MouseLeft"}));
     EXPECT_EQ(state.camera, camera);
     EXPECT_EQ(state.player_index, 2u);
+}
+
+// The cursor's ground point that a player receives, sent back as a world
+// point of its debug drawing, lands under the cursor again, in every frame.
+TEST(RendererDebugState, CursorComesBackThroughTheDebugDrawing) {
+    using namespace velmora::model::testing;
+    const auto game = empty_model(80);
+    const kimbly::Vec2Usize window{800, 600};
+    const Camera camera{{30, 45}, 0.4f, 1.1f, 50, true};
+    const HeldInput input{{350, 260}, {}, {}};
+    const debug::View view{80, camera, window};
+    for (std::size_t player = 0; player < 4; ++player) {
+        const auto state = debug_state(game, player, window, camera, input);
+        const auto pixel = debug::convert_position(player, view, {state.mouse_pos_world, {0, 0}, {1, 1, 1, 1}});
+        EXPECT_NEAR(pixel.x, 350, 0.05) << player;
+        EXPECT_NEAR(pixel.y, 260, 0.05) << player;
+    }
 }
 
 // Before the first draw: a 1 × 1 window and the camera default.
