@@ -64,7 +64,7 @@ impl Runner {
             writer: Box::new(writer),
         })
     }
-    fn debug_interface(&mut self) -> DebugInterface {
+    fn debug_interface(&mut self) -> DebugInterface<'_> {
         DebugInterface {
             reader: &mut self.reader,
             writer: &mut self.writer,
@@ -79,16 +79,16 @@ impl Runner {
                     player_view,
                     debug_available,
                 } => {
-                    let message = model::ClientMessage::ActionMessage {
-                        action: strategy.get_action(
-                            &player_view,
-                            if debug_available {
-                                Some(&mut self.debug_interface())
-                            } else {
-                                None
-                            },
-                        ),
-                    };
+                    let mut debug_interface = self.debug_interface();
+                    let action = strategy.get_action(
+                        &player_view,
+                        if debug_available {
+                            Some(&mut debug_interface)
+                        } else {
+                            None
+                        },
+                    );
+                    let message = model::ClientMessage::ActionMessage { action };
                     message.write_to(&mut self.writer)?;
                     self.writer.flush()?;
                 }
