@@ -37,9 +37,9 @@ void build_local(const ClientGenOptions& options) {
     try {
         run(build);
     } catch (const std::exception& error) {
-        throw Error("The Rust package could not be built: " + std::string(error.what()) +
-                    ". It needs the crate pakko " + std::string(pakko_gen::rust::PAKKO_VERSION) +
-                    ", which no registry this machine reaches provides");
+        throw Error("The Rust package could not be built with \"cargo build --release\": " +
+                    std::string(error.what()) + ". It needs the crate pakko " +
+                    std::string(pakko_gen::rust::PAKKO_VERSION) + ", which no registry this machine reaches provides");
     }
 }
 

@@ -76,9 +76,10 @@ TEST_F(RustPackage, AFailedBuildNamesTheMissingCrate) {
     const std::string failed = error_of_build();
     ::setenv("PATH", saved.c_str(), 1);
     const std::string needs = ". It needs the crate pakko 0.4.0-alpha.3, which no registry this machine reaches provides";
-    EXPECT_TRUE(missing.starts_with("The Rust package could not be built: ")) << missing;
+    const std::string failed_with = "The Rust package could not be built with \"cargo build --release\": ";
+    EXPECT_TRUE(missing.starts_with(failed_with + "No such file or directory")) << missing;
     EXPECT_TRUE(missing.ends_with(needs)) << missing;
-    EXPECT_EQ(failed, "The Rust package could not be built: Process exited with exit code: 101" + needs);
+    EXPECT_EQ(failed, failed_with + "Process exited with exit code: 101" + needs);
 }
 
 }  // namespace
