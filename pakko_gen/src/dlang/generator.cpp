@@ -1,6 +1,7 @@
 #include "pakko_gen/dlang/generator.hpp"
 
 #include "pakko_gen/dlang/code.hpp"
+#include "pakko_gen/tag_switch.hpp"
 #include "pakko_gen/templates.hpp"
 #include "pakko_gen/writer.hpp"
 
@@ -52,21 +53,10 @@ void Generator::add_one_of(const pakko::Schema::OneOf& one_of) {
     writer.line("abstract class ", base, " {");
     writer.indent();
     writer.line("abstract void writeTo(Stream writer) const;");
-    writer.line("static ", base, " readFrom(Stream reader) {");
-    writer.indent();
-    writer.line("switch (reader.readInt()) {");
-    writer.indent();
-    for (const auto& variant : one_of.variants) {
-        auto name = NAMES.camel_case(variant.name);
-        writer.line("case ", name, ".TAG:");
-        writer.line("    return ", name, ".readFrom(reader);");
-    }
-    writer.line("default:");
-    writer.line("    throw new Exception(\"Unexpected tag value\");");
-    writer.unindent();
-    writer.line("}");
-    writer.unindent();
-    writer.line("}");
+    writer.braced("static " + base + " readFrom(Stream reader) {", [&] {
+        write_tag_switch(writer, "switch (reader.readInt()) {", one_of, NAMES, "reader",
+                         "throw new Exception(\"Unexpected tag value\");");
+    });
     for (std::size_t tag = 0; tag < one_of.variants.size(); ++tag) {
         writer.line();
         write_struct(writer, one_of.variants[tag], VariantOf{base, tag});
