@@ -19,4 +19,11 @@ std::string apply_renames(std::string_view text, Renames table) {
     return result;
 }
 
+std::string camel_type_name(const NameStyle& style, const pakko::Schema& schema) {
+    if (const auto* record = schema.get_if<pakko::Struct>()) return style.camel_case(record->name);
+    if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) return style.camel_case(one_of->base_name);
+    if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) return style.camel_case(enumeration->base_name);
+    return {};
+}
+
 }  // namespace pakko_gen

@@ -9,10 +9,12 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "pakko_gen/gen_result.hpp"
+#include "pakko_gen/generator.hpp"
 
 namespace pakko_gen::testing {
 
@@ -23,6 +25,14 @@ inline std::filesystem::path golden_root() {
 inline std::string read_file(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The files of generator G over `roots`, for the project velmora 0.1.0.
+template <Generator G>
+GenResult generate(const std::vector<pakko::SchemaPtr>& roots) {
+    GeneratorImpl<G> impl("velmora", "0.1.0", {});
+    for (const auto& root : roots) impl.add(*root);
+    return std::move(impl).result();
 }
 
 // Every generated file but the skipped ones equals its golden copy, and the

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include <pakko/names.hpp>
+#include <pakko/schema.hpp>
 
 namespace pakko_gen {
 
@@ -56,5 +57,9 @@ public:
 private:
     Renames table_;
 };
+
+// The CamelCase name of a record's name or of a one-of's or enumeration's
+// base name; empty for every other kind.
+std::string camel_type_name(const NameStyle& style, const pakko::Schema& schema);
 
 }  // namespace pakko_gen

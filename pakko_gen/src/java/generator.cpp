@@ -2,8 +2,6 @@
 
 #include "pakko_gen/java/names.hpp"
 #include "pakko_gen/java/statements.hpp"
-#include "pakko_gen/templates.hpp"
-#include "pakko_gen/writer.hpp"
 
 namespace pakko_gen::java {
 
@@ -37,7 +35,7 @@ void write_one_of(Writer& writer, const std::string& base, const pakko::Schema::
     writer.line("}");
     for (std::size_t tag = 0; tag < one_of.variants.size(); ++tag) {
         writer.line();
-        write_struct(writer, one_of.variants[tag], VariantOf{one_of.base_name, tag});
+        write_struct(writer, one_of.variants[tag], VariantOf{base, tag});
     }
     writer.unindent();
     writer.line("}");
@@ -61,29 +59,7 @@ void write_enum(Writer& writer, const std::string& name, const pakko::Schema::En
 
 }  // namespace
 
-Generator::Generator(std::string_view, std::string_view, Options) {
-    files_["util/StreamUtil.java"] = std::string(template_text("java/util/StreamUtil.java"));
-}
-
-void Generator::add_only(const pakko::Schema& schema) {
-    auto name = class_name(schema);
-    if (name.empty()) return;
-    Writer writer;
-    write_head(writer);
-    if (const auto* record = schema.get_if<pakko::Struct>()) {
-        write_struct(writer, *record, std::nullopt);
-    } else if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) {
-        write_one_of(writer, name, *one_of);
-    } else if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) {
-        write_enum(writer, name, *enumeration);
-    }
-    files_["model/" + name + ".java"] = std::move(writer).take_text();
-}
-
-GenResult Generator::result() && {
-    GenResult result;
-    for (auto& [path, content] : files_) result.add(path, std::move(content));
-    return result;
-}
+const ModelLanguage MODEL{
+    "java", "util/StreamUtil.java", ".java", class_name, write_head, write_struct, write_one_of, write_enum};
 
 }  // namespace pakko_gen::java

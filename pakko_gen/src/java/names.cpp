@@ -18,12 +18,7 @@ std::string map_type(const S::Map& map) {
 
 std::string conv(std::string_view text) { return apply_renames(text, renames::JVM); }
 
-std::string class_name(const pakko::Schema& schema) {
-    if (const auto* record = schema.get_if<pakko::Struct>()) return NAMES.camel_case(record->name);
-    if (const auto* one_of = schema.get_if<S::OneOf>()) return NAMES.camel_case(one_of->base_name);
-    if (const auto* enumeration = schema.get_if<S::Enum>()) return NAMES.camel_case(enumeration->base_name);
-    return {};
-}
+std::string class_name(const pakko::Schema& schema) { return camel_type_name(NAMES, schema); }
 
 std::string type_name_prearray(const pakko::Schema& schema) {
     return std::visit(pakko::Overloaded{

@@ -20,11 +20,9 @@ void write_accessors(Writer& writer, const pakko::Field& field) {
 void write_constructors(Writer& writer, const std::string& name, const pakko::Struct& record) {
     writer.line("public ", name, "() {}");
     if (record.fields.empty()) return;
-    std::string parameters;
-    for (const auto& field : record.fields) {
-        if (!parameters.empty()) parameters += ", ";
-        parameters += type_name(*field.schema) + " " + NAMES.mixed_case(field.name);
-    }
+    auto parameters = join_fields(record, [](const pakko::Field& field) {
+        return type_name(*field.schema) + " " + NAMES.mixed_case(field.name);
+    });
     writer.line("public ", name, "(", parameters, ") {");
     for (const auto& field : record.fields) {
         auto member = NAMES.mixed_case(field.name);
@@ -38,7 +36,7 @@ void write_constructors(Writer& writer, const std::string& name, const pakko::St
 void write_struct(Writer& writer, const pakko::Struct& record, const std::optional<VariantOf>& variant_of) {
     auto name = NAMES.camel_case(record.name);
     if (variant_of) {
-        writer.line("public static class ", name, " extends ", NAMES.camel_case(variant_of->base), " {");
+        writer.line("public static class ", name, " extends ", variant_of->base, " {");
     } else {
         writer.line("public class ", name, " {");
     }

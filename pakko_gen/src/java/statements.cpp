@@ -1,10 +1,8 @@
 #include <string>
 
-#include <pakko/overloaded.hpp>
-
 #include "pakko_gen/java/names.hpp"
 #include "pakko_gen/java/statements.hpp"
-#include "pakko_gen/stream_util.hpp"
+#include "pakko_gen/model_generator.hpp"
 
 namespace pakko_gen::java::statements {
 
@@ -107,43 +105,26 @@ void write_map(Writer& writer, const std::string& v, const S::Map& map) {
     writer.line("}");
 }
 
+struct Java {
+    static constexpr std::string_view END = ";";
+    static constexpr auto class_name = java::class_name;
+    static constexpr auto read_enum = assign_enum;
+    static constexpr auto read_option = assign_option;
+    static constexpr auto read_vec = assign_vec;
+    static constexpr auto read_map = assign_map;
+    static constexpr auto write_option = statements::write_option;
+    static constexpr auto write_vec = statements::write_vec;
+    static constexpr auto write_map = statements::write_map;
+};
+
 }  // namespace
 
 void assign(Writer& writer, std::string_view target, const pakko::Schema& schema, LoopCounter& loops) {
-    std::string t(target);
-    if (auto word = stream_util_word(schema)) {
-        writer.line(t, " = StreamUtil.read", *word, "(stream);");
-        return;
-    }
-    auto read_named = [&] { writer.line(t, " = model.", class_name(schema), ".readFrom(stream);"); };
-    std::visit(pakko::Overloaded{
-                   [&](const pakko::Struct&) { read_named(); },
-                   [&](const S::OneOf&) { read_named(); },
-                   [&](const S::Enum& enumeration) { assign_enum(writer, t, schema, enumeration); },
-                   [&](const S::Option& option) { assign_option(writer, t, option, loops); },
-                   [&](const S::Vec& vec) { assign_vec(writer, t, vec, loops); },
-                   [&](const S::Map& map) { assign_map(writer, t, map, loops); },
-                   [](const auto&) {},
-               },
-               schema.value);
+    assign_value<Java>(writer, target, schema, loops);
 }
 
 void write(Writer& writer, std::string_view value, const pakko::Schema& schema) {
-    std::string v(value);
-    if (auto word = stream_util_word(schema)) {
-        writer.line("StreamUtil.write", *word, "(stream, ", v, ");");
-        return;
-    }
-    std::visit(pakko::Overloaded{
-                   [&](const pakko::Struct&) { writer.line(v, ".writeTo(stream);"); },
-                   [&](const S::OneOf&) { writer.line(v, ".writeTo(stream);"); },
-                   [&](const S::Enum&) { writer.line("StreamUtil.writeInt(stream, ", v, ".tag);"); },
-                   [&](const S::Option& option) { write_option(writer, v, option); },
-                   [&](const S::Vec& vec) { write_vec(writer, v, vec); },
-                   [&](const S::Map& map) { write_map(writer, v, map); },
-                   [](const auto&) {},
-               },
-               schema.value);
+    write_value<Java>(writer, value, schema);
 }
 
 }  // namespace pakko_gen::java::statements

@@ -8,7 +8,6 @@
 #include "pakko_gen/java/generator.hpp"
 #include "pakko_gen/java/names.hpp"
 #include "pakko_gen/java/statements.hpp"
-#include "pakko_gen/templates.hpp"
 #include "synthetic_schemas.hpp"
 
 namespace {
@@ -17,20 +16,9 @@ namespace t = pakko_gen::testing;
 namespace java = pakko_gen::java;
 using pakko::Schema;
 
-pakko_gen::GenResult generate(const std::vector<pakko::SchemaPtr>& roots) {
-    pakko_gen::GeneratorImpl<java::Generator> impl("velmora", "0.1.0", {});
-    for (const auto& root : roots) impl.add(*root);
-    return std::move(impl).result();
-}
-
 TEST(JavaGenerator, SyntheticSchemasMatchTheirGoldenText) {
-    t::expect_golden(generate(t::synthetic_roots()), t::golden_root() / "java", {"util/StreamUtil.java"});
-}
-
-TEST(JavaGenerator, StartsWithTheStreamHelperAlone) {
-    EXPECT_EQ(generate({}).files,
-              (std::vector<pakko_gen::GenFile>{
-                  {"util/StreamUtil.java", std::string(pakko_gen::template_text("java/util/StreamUtil.java"))}}));
+    t::expect_golden(t::generate<java::Generator>(t::synthetic_roots()), t::golden_root() / "java",
+                     {"util/StreamUtil.java"});
 }
 
 // A list of primitives is one array type where it is declared and where it

@@ -5,7 +5,7 @@
 #include <tarnwick/client_gen/cpp_package.hpp>
 #include <tarnwick/client_gen/dlang_package.hpp>
 #include <tarnwick/client_gen/go_package.hpp>
-#include <tarnwick/client_gen/java_package.hpp>
+#include <tarnwick/client_gen/jvm_packages.hpp>
 #include <tarnwick/client_gen/markdown_package.hpp>
 #include <tarnwick/client_gen/rust_package.hpp>
 
@@ -46,7 +46,7 @@ std::optional<RunError> run(const ClientGenOpt& options) {
     };
     try {
         cg::test_all<cg::CppClient<Game>, cg::DlangClient<Game>, cg::GoClient<Game>, cg::JavaClient<Game>,
-                     cg::RustClient<Game>, cg::MarkdownClient<Game>>(
+                     cg::KotlinClient<Game>, cg::RustClient<Game>, cg::ScalaClient<Game>, cg::MarkdownClient<Game>>(
             {gen_options, strategies, filter, by_language, test_options, test_game});
     } catch (const std::exception& error) {
         return RunError{{error.what()}};

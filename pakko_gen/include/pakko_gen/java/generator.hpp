@@ -1,28 +1,13 @@
 #pragma once
 // The Java model: a class per record, one-of and enumeration in the package
-// `model`, and the stream helper util/StreamUtil.java.
-#include <map>
-#include <string>
-#include <string_view>
-
-#include <pakko/schema.hpp>
-
-#include "pakko_gen/gen_result.hpp"
-#include "pakko_gen/generator.hpp"
+// `model`, each with its reader and writer, and the stream
+// helper util/StreamUtil.java.
+#include "pakko_gen/model_generator.hpp"
 
 namespace pakko_gen::java {
 
-class Generator {
-public:
-    using Options = EmptyOptions;
+extern const ModelLanguage MODEL;
 
-    Generator(std::string_view name, std::string_view version, Options options);
-
-    void add_only(const pakko::Schema& schema);
-    GenResult result() &&;
-
-private:
-    std::map<std::string, std::string> files_;
-};
+using Generator = ModelGenerator<MODEL>;
 
 }  // namespace pakko_gen::java

@@ -1,6 +1,5 @@
 #pragma once
-// The Java record classes and the statements that read and write values.
-#include <cstddef>
+// The record types, and the statements that read and write Java values.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,17 +7,12 @@
 #include <pakko/schema.hpp>
 
 #include "pakko_gen/locals.hpp"
+#include "pakko_gen/model_generator.hpp"
 #include "pakko_gen/writer.hpp"
 
 namespace pakko_gen::java {
 
-// A one-of variant's base name (before renames) and tag.
-struct VariantOf {
-    const pakko::Name& base;
-    std::size_t tag;
-};
-
-// A record class: top-level, or a static class nested in its one-of's base.
+// A record: top-level, or a variant nested in its one-of.
 void write_struct(Writer& writer, const pakko::Struct& record, const std::optional<VariantOf>& variant_of);
 
 namespace statements {

@@ -4,6 +4,10 @@
 #include <array>
 #include <span>
 #include <string_view>
+#include <vector>
+
+#include <pakko/schema.hpp>
+#include <pakko_gen/generator.hpp>
 
 #include "tarnwick/client_gen/compiler_options.hpp"
 #include "tarnwick/client_gen/package.hpp"
@@ -28,6 +32,16 @@ std::vector<FixedFile> scripts(Compiler compiler, std::string_view strategy_file
 // template), the scripts, and the chosen tool chain's "pom.xml".
 std::vector<FixedFile> project_files(Compiler compiler, std::string_view language, std::string_view source_dir,
                                      std::span<const std::string_view> sources);
+
+// A Java or Kotlin package: the model of generator Gen in `source_dir`, then
+// the project files.
+template <pakko_gen::Generator Gen>
+void gen_project(const ClientGenOptions& options, const GenOptions& gen_options,
+                 const std::vector<pakko::SchemaPtr>& roots, std::string_view language, std::string_view source_dir,
+                 std::span<const std::string_view> sources) {
+    gen_package<Gen>(options, options.name, gen_options.pakko, roots, source_dir,
+                     project_files(gen_options.compiler, language, source_dir, sources));
+}
 
 // "mvn package --batch-mode" in the package directory.
 void build_local(const ClientGenOptions& options);

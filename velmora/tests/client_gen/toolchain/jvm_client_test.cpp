@@ -28,4 +28,8 @@ void expect_played_to_success(const std::string& language, const std::string& co
 
 TEST(JvmClients, JavaPackagePlaysTheTestGameToSuccess) { expect_played_to_success("Java", "javac"); }
 
+TEST(JvmClients, KotlinPackagePlaysTheTestGameToSuccess) { expect_played_to_success("Kotlin", "kotlinc"); }
+
+TEST(JvmClients, ScalaPackagePlaysTheTestGameToSuccess) { expect_played_to_success("Scala", "scalac"); }
+
 }  // namespace

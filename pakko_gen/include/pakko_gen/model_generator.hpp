@@ -1,0 +1,123 @@
+#pragma once
+// What the Java, Kotlin and Scala generators share: one file per record,
+// one-of and enumeration, named after the type and starting from one fixed
+// stream helper file, and the fields of a record joined into one text.
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include <pakko/schema.hpp>
+
+#include "pakko_gen/gen_result.hpp"
+#include "pakko_gen/generator.hpp"
+#include "pakko_gen/locals.hpp"
+#include "pakko_gen/templates.hpp"
+#include "pakko_gen/writer.hpp"
+
+namespace pakko_gen {
+
+// `text` of each field, separated by ", ".
+std::string join_fields(const pakko::Struct& record, const std::function<std::string(const pakko::Field&)>& text);
+
+// The kinds of value a reader or writer handles differently. The primitives
+// that the stream helper reads and writes in one call get its word for them
+// ("Int" for readInt); records and one-ofs share one handler.
+struct ValueKinds {
+    std::function<void(std::string_view word)> primitive;
+    std::function<void()> named;
+    std::function<void(const pakko::Schema::Enum&)> enumeration;
+    std::function<void(const pakko::Schema::Option&)> option;
+    std::function<void(const pakko::Schema::Vec&)> vec;
+    std::function<void(const pakko::Schema::Map&)> map;
+};
+
+void visit_value(const pakko::Schema& schema, const ValueKinds& kinds);
+
+// The reader and writer statements of Java and Kotlin, which differ only in
+// how a statement ends (L::END) and in what L writes for enumerations,
+// optional values, lists and maps (L::read_enum, L::read_option, ...).
+template <class L>
+void assign_value(Writer& writer, std::string_view target, const pakko::Schema& schema, LoopCounter& loops) {
+    const std::string t(target);
+    visit_value(
+        schema,
+        {
+            .primitive = [&](std::string_view word) { writer.line(t, " = StreamUtil.read", word, "(stream)", L::END); },
+            .named = [&] { writer.line(t, " = model.", L::class_name(schema), ".readFrom(stream)", L::END); },
+            .enumeration =
+                [&](const pakko::Schema::Enum& enumeration) { L::read_enum(writer, t, schema, enumeration); },
+            .option = [&](const pakko::Schema::Option& option) { L::read_option(writer, t, option, loops); },
+            .vec = [&](const pakko::Schema::Vec& vec) { L::read_vec(writer, t, vec, loops); },
+            .map = [&](const pakko::Schema::Map& map) { L::read_map(writer, t, map, loops); },
+        });
+}
+
+template <class L>
+void write_value(Writer& writer, std::string_view value, const pakko::Schema& schema) {
+    const std::string v(value);
+    visit_value(
+        schema,
+        {
+            .primitive =
+                [&](std::string_view word) { writer.line("StreamUtil.write", word, "(stream, ", v, ")", L::END); },
+            .named = [&] { writer.line(v, ".writeTo(stream)", L::END); },
+            .enumeration =
+                [&](const pakko::Schema::Enum&) { writer.line("StreamUtil.writeInt(stream, ", v, ".tag)", L::END); },
+            .option = [&](const pakko::Schema::Option& option) { L::write_option(writer, v, option); },
+            .vec = [&](const pakko::Schema::Vec& vec) { L::write_vec(writer, v, vec); },
+            .map = [&](const pakko::Schema::Map& map) { L::write_map(writer, v, map); },
+        });
+}
+
+// How one language names its model files and writes each kind of type.
+struct ModelLanguage {
+    std::string_view folder;     // of the helper's template
+    std::string_view helper;     // path of the stream helper file, below the folder too
+    std::string_view extension;  // of the model files
+    std::string (*class_name)(const pakko::Schema& schema);
+    void (*write_head)(Writer& writer);
+    void (*write_struct)(Writer& writer, const pakko::Struct& record, const std::optional<VariantOf>& variant_of);
+    void (*write_one_of)(Writer& writer, const std::string& name, const pakko::Schema::OneOf& one_of);
+    void (*write_enum)(Writer& writer, const std::string& name, const pakko::Schema::Enum& enumeration);
+};
+
+// A generator that writes "model/" + class name + extension per record,
+// one-of and enumeration, and starts from the language's stream helper.
+template <const ModelLanguage& L>
+class ModelGenerator {
+public:
+    using Options = EmptyOptions;
+
+    ModelGenerator(std::string_view, std::string_view, Options) {
+        files_[std::string(L.helper)] = std::string(template_text(std::string(L.folder) + "/" + std::string(L.helper)));
+    }
+
+    void add_only(const pakko::Schema& schema) {
+        auto name = L.class_name(schema);
+        if (name.empty()) return;
+        Writer writer;
+        L.write_head(writer);
+        if (const auto* record = schema.get_if<pakko::Struct>()) {
+            L.write_struct(writer, *record, std::nullopt);
+        } else if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) {
+            L.write_one_of(writer, name, *one_of);
+        } else if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) {
+            L.write_enum(writer, name, *enumeration);
+        }
+        files_["model/" + name + std::string(L.extension)] = std::move(writer).take_text();
+    }
+
+    GenResult result() && {
+        GenResult result;
+        for (auto& [path, content] : files_) result.add(path, std::move(content));
+        return result;
+    }
+
+private:
+    std::map<std::string, std::string> files_;
+};
+
+}  // namespace pakko_gen
