@@ -3,6 +3,8 @@
 // standard error, in a folder of its own per test.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -10,6 +12,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -53,8 +56,14 @@ public:
         : out_(dir / "stdout.txt"), err_(dir / "stderr.txt") {
         std::vector<std::string> env;
         for (char** entry = environ; *entry; ++entry) {
+            const std::string_view inherited(*entry);
             // Development runs change into the source tree; tests control where.
-            if (std::string_view(*entry).starts_with("VELMORA_DEV_SOURCE_DIR=")) continue;
+            if (inherited.starts_with("VELMORA_DEV_SOURCE_DIR=")) continue;
+            // A variable the test sets replaces the inherited one.
+            const auto name = inherited.substr(0, inherited.find('=') + 1);
+            if (std::any_of(extra_env.begin(), extra_env.end(), [&](const std::string& e) { return e.starts_with(name); })) {
+                continue;
+            }
             env.emplace_back(*entry);
         }
         env.emplace_back("NO_COLOR=1");
@@ -79,6 +88,22 @@ public:
             ::kill(pid_, SIGKILL);
             ::waitpid(pid_, nullptr, 0);
         }
+    }
+
+    pid_t pid() const { return pid_; }
+
+    // Waits at most `limit` for the program to end, then kills it.
+    Outcome wait_at_most(std::chrono::seconds limit) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (pid_ > 0 && std::chrono::steady_clock::now() < end) {
+            siginfo_t info{};
+            if (::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid_) {
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        if (pid_ > 0 && std::chrono::steady_clock::now() >= end) ::kill(pid_, SIGKILL);
+        return wait();
     }
 
     Outcome wait() {

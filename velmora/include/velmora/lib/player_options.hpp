@@ -66,6 +66,12 @@ struct PlayerOptions {
         value;
     bool operator==(const PlayerOptions&) const = default;
 
+    // The entries of the framework's own players, for its configuration screen.
+    static PlayerOptions from(tarnwick::player::tcp::TcpPlayerOptions options) {
+        return {player_options::Tcp{std::move(options)}};
+    }
+    static PlayerOptions from(tarnwick::player::EmptyPlayerOptions options) { return {player_options::Empty{options}}; }
+
     // Starts the creation; a TCP player's port is bound before this returns.
     PendingPlayer get() const;
 };

@@ -2,7 +2,14 @@
 // The viewer's settings that outlive a run, kept in an autosaved JSON file
 // and shared by the configuration screen, every game screen and the game's
 // renderer, whose own settings are `R`.
+#include <memory>
+
 #include <pakko/describe.hpp>
+
+namespace kimbly::autosave {
+template <class T>
+class AutoSave;
+}
 
 namespace tarnwick::app::game_screen {
 
@@ -25,5 +32,10 @@ constexpr auto pakko_describe(pakko::Tag<AppPreferences<R>>) {
                             pakko::field("view_speed_modifier", &P::view_speed_modifier),
                             pakko::field("volume", &P::volume), pakko::field("renderer", &P::renderer));
 }
+
+// The one autosaved record, shared by the screens and the game's renderer on
+// the main thread.
+template <class R>
+using PreferencesHandle = std::shared_ptr<kimbly::autosave::AutoSave<AppPreferences<R>>>;
 
 }  // namespace tarnwick::app::game_screen
