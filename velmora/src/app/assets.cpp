@@ -2,40 +2,38 @@
 
 #include <optional>
 
-#include <ovra/draw.hpp>
+#include "velmora/renderer/draw/renderer.hpp"
 
 namespace velmora {
 
 namespace {
 
-class Ready final : public vindle::asset::AssetFuture<Assets> {
+// The renderer's assets, as the application's record.
+class Loading final : public vindle::asset::AssetFuture<Assets> {
 public:
-    std::optional<vindle::asset::AssetResult<Assets>> poll() override { return vindle::asset::AssetResult<Assets>(Assets{}); }
-};
+    explicit Loading(vindle::asset::AssetFutureBox<renderer::Assets> renderer) : renderer_(std::move(renderer)) {}
 
-// Until the game's views are built: the window's background, and debug
-// states that hold nothing.
-class PlainRenderer final : public GameRenderer {
-public:
-    double default_speed() const override { return 2; }
-    void update(double) override {}
-    void draw(CurrentState, ovra::Framebuffer& framebuffer) override {
-        ovra::draw::clear(framebuffer, kimbly::ColorF32{5 / 255.0f, 21 / 255.0f, 38 / 255.0f, 1}, 1.0f);
+    std::optional<vindle::asset::AssetResult<Assets>> poll() override {
+        auto loaded = renderer_->poll();
+        if (!loaded) return std::nullopt;
+        if (!loaded->ok()) return vindle::asset::AssetResult<Assets>(loaded->error());
+        return vindle::asset::AssetResult<Assets>(Assets{std::move(loaded->value())});
     }
-    void handle_event(const kimbly::events::Event&) override {}
-    model::DebugState debug_state(const Game&, std::size_t) const override { return {}; }
-    void handle_game_event(const model::Event&) override {}
+
+private:
+    vindle::asset::AssetFutureBox<renderer::Assets> renderer_;
 };
 
 }  // namespace
 
-vindle::asset::AssetFutureBox<Assets> Assets::load(vindle::asset::AssetContext&, const std::string&) {
-    return std::make_unique<Ready>();
+vindle::asset::AssetFutureBox<Assets> Assets::load(vindle::asset::AssetContext& context, const std::string& folder) {
+    return std::make_unique<Loading>(vindle::asset::LoadAsset<renderer::Assets>::load(context, folder + "/assets"));
 }
 
-std::unique_ptr<GameRenderer> new_game_renderer(std::shared_ptr<vindle::Vindle>, Preferences, std::vector<std::string>,
-                                                Assets) {
-    return std::make_unique<PlainRenderer>();
+std::unique_ptr<GameRenderer> new_game_renderer(std::shared_ptr<vindle::Vindle> vindle, Preferences preferences,
+                                                std::vector<std::string> player_names, Assets assets) {
+    return std::make_unique<renderer::Renderer>(std::move(vindle), std::move(preferences), std::move(player_names),
+                                                std::move(assets.renderer));
 }
 
 }  // namespace velmora

@@ -9,10 +9,13 @@
 #include <vindle/context.hpp>
 
 #include "velmora/app/screens.hpp"
+#include "velmora/renderer/draw/assets.hpp"
 
 namespace velmora {
 
 struct Assets {
+    renderer::Assets renderer;
+
     // From `folder` + "/assets"; completes on the main thread's poll.
     static vindle::asset::AssetFutureBox<Assets> load(vindle::asset::AssetContext& context, const std::string& folder);
 };
