@@ -19,11 +19,13 @@ std::string apply_renames(std::string_view text, Renames table) {
     return result;
 }
 
-std::string camel_type_name(const NameStyle& style, const pakko::Schema& schema) {
-    if (const auto* record = schema.get_if<pakko::Struct>()) return style.camel_case(record->name);
-    if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) return style.camel_case(one_of->base_name);
-    if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) return style.camel_case(enumeration->base_name);
-    return {};
+const pakko::Name* declared_name(const pakko::Schema& schema) {
+    if (const auto* record = schema.get_if<pakko::Struct>()) return &record->name;
+    if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) return &one_of->base_name;
+    if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) return &enumeration->base_name;
+    return nullptr;
 }
+
+std::string camel_type_name(const NameStyle& style, const pakko::Schema& schema) { return style.type_name(schema); }
 
 }  // namespace pakko_gen

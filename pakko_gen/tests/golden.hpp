@@ -22,6 +22,33 @@ inline std::filesystem::path golden_root() {
     return std::filesystem::path(VELMORA_SOURCE_DIR) / "pakko_gen" / "tests" / "golden";
 }
 
+// Generator G's files for `roots`, added in order.
+template <Generator G>
+GenResult generate(const std::vector<pakko::SchemaPtr>& roots) {
+    GeneratorImpl<G> impl("velmora", "0.1.0", {});
+    for (const auto& root : roots) impl.add(*root);
+    return std::move(impl).result();
+}
+
+// The named types of the real roots in the order generators meet them, as
+// the C++, JavaScript, Ruby and Python generators name them.
+inline std::vector<std::string> real_root_types() {
+    return {"Vec2Float",       "Color",            "ColoredVertex",    "PrimitiveType",    "DebugData",
+            "DebugCommand",    "Vec2Int",          "MoveAction",       "EntityType",       "BuildAction",
+            "AutoAttack",      "AttackAction",     "RepairAction",     "EntityAction",     "Action",
+            "ClientMessage",   "BuildProperties",  "AttackProperties", "RepairProperties", "EntityProperties",
+            "Player",          "Entity",           "PlayerView",       "ServerMessage",    "Camera",
+            "DebugState"};
+}
+
+// The content of the file at `path`; empty when there is none.
+inline std::string file_text(const GenResult& result, const std::string& path) {
+    for (const auto& file : result.files) {
+        if (file.path == path) return file.content;
+    }
+    return {};
+}
+
 inline std::string read_file(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};

@@ -27,6 +27,9 @@ TEST(Templates, EachHelperFileEndsAsShipped) {
         {"rust/Cargo.toml", ""},
         {"kotlin/util/StreamUtil.kt", "\n\n"},
         {"scala/util/StreamUtil.scala", ""},
+        {"javascript/stream-wrapper.js", ""},
+        {"python/stream_wrapper.py", "\n"},
+        {"ruby/stream_wrapper.rb", ""},
     };
     for (const auto& c : cases) {
         auto text = pakko_gen::template_text(c.path);

@@ -41,6 +41,10 @@ inline constexpr std::array<Rename, 0> NONE{};
 // Every occurrence of each `from`, one rename after another in table order.
 std::string apply_renames(std::string_view text, Renames table);
 
+// The name a record, a one-of (its base name) or an enumeration declares;
+// nullptr for every other kind.
+const pakko::Name* declared_name(const pakko::Schema& schema);
+
 // The case views of names after one language's renames.
 class NameStyle {
 public:
@@ -52,6 +56,11 @@ public:
     std::string snake_case(const pakko::Name& name) const { return pakko::to_snake_case(renamed(name)); }
     std::string shouty_snake_case(const pakko::Name& name) const {
         return pakko::to_shouty_snake_case(renamed(name));
+    }
+    // The CamelCase view of declared_name; empty for a kind that declares none.
+    std::string type_name(const pakko::Schema& schema) const {
+        const auto* name = declared_name(schema);
+        return name != nullptr ? camel_case(*name) : std::string();
     }
 
 private:

@@ -2,7 +2,10 @@
 // The round trip every generated model takes: a program built from it reads
 // each sample message of the application and writes it back
 // (`program ROOT INPUT OUTPUT`), and hostile bytes end it with an error.
+#include <unistd.h>
+
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -12,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "golden.hpp"
 #include "pakko_gen/fixtures.hpp"
 #include "pakko_gen/generator.hpp"
 #include "process.hpp"
@@ -99,5 +103,113 @@ inline void expect_hostile_outcomes(const std::filesystem::path& program, const 
         EXPECT_EQ(run.output, error.empty() ? "" : error + "\n") << c.name;
     }
 }
+
+// Models run by an interpreter: many samples per start, since some
+// interpreters take a while to start, and exact programs of their own.
+
+// Whether `program` is found on PATH.
+inline bool on_path(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    if (path == nullptr) return false;
+    std::string entries(path);
+    for (std::size_t start = 0; start <= entries.size();) {
+        auto end = entries.find(':', start);
+        if (end == std::string::npos) end = entries.size();
+        auto candidate = std::filesystem::path(entries.substr(start, end - start)) / program;
+        if (::access(candidate.c_str(), X_OK) == 0) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+inline std::vector<std::byte> joined(std::vector<std::byte> a, const std::vector<std::byte>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// A debug state starts with its window size and two float positions.
+inline std::vector<std::byte> debug_state_start() { return ints({1280, 720, 0, 0, 0, 0}); }
+
+struct HostileCase {
+    const char* name;
+    const char* root;
+    std::vector<std::byte> bytes;
+    std::string error;  // a part of what the program reports
+};
+
+// A model generated into `dir`/model_package, run as `program` (its own
+// arguments first) + ROOT INPUT OUTPUT, repeated for several messages.
+class RoundTrip {
+public:
+    RoundTrip(std::filesystem::path dir, std::vector<std::string> program)
+        : dir_(std::move(dir)), program_(std::move(program)) {}
+
+    ProcessResult run(const std::string& root, const std::filesystem::path& input,
+                      const std::filesystem::path& output) const {
+        auto command = program_;
+        command.insert(command.end(), {root, input.string(), output.string()});
+        return run_process(command, dir_ / "run.log");
+    }
+
+    // All samples in one run, since some interpreters take a while to start.
+    void expect_samples_come_back() const {
+        auto samples = fixtures::write_samples(dir_);
+        auto command = program_;
+        for (const auto& sample : samples) {
+            command.insert(command.end(), {sample.root, (dir_ / (sample.name + ".bin")).string(),
+                                           (dir_ / (sample.name + ".out")).string()});
+        }
+        auto result = run_process(command, dir_ / "run.log");
+        ASSERT_EQ(result.status, 0) << result.output;
+        for (const auto& sample : samples) {
+            EXPECT_EQ(read_file(dir_ / (sample.name + ".out")),
+                      std::string(reinterpret_cast<const char*>(sample.bytes.data()), sample.bytes.size()))
+                << sample.name;
+        }
+    }
+
+    void expect_failures(const std::vector<HostileCase>& cases) const {
+        for (const auto& c : cases) {
+            auto input = dir_ / "hostile.bin";
+            write_bytes(input, c.bytes);
+            auto result = run(c.root, input, dir_ / "hostile.out");
+            EXPECT_EQ(result.status, 1) << c.name << ": " << result.output;
+            EXPECT_NE(result.output.find(c.error), std::string::npos) << c.name << ": " << result.output;
+        }
+    }
+
+private:
+    std::filesystem::path dir_;
+    std::vector<std::string> program_;
+};
+
+// A fresh folder below the temporary one, removed unless the test failed.
+class ScratchDir : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               (std::string("pakko_gen_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+                std::to_string(::getpid()));
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override {
+        if (!HasFailure()) std::filesystem::remove_all(dir_);
+    }
+
+    // Generator G's model of the real roots, written to dir_/model_package.
+    template <Generator G>
+    std::filesystem::path generate_model() {
+        auto package = dir_ / "model_package";
+        write_model<G>(package);
+        return package;
+    }
+
+    static std::string program(const char* file) {
+        return (std::filesystem::path(VELMORA_SOURCE_DIR) / "pakko_gen/tests/toolchain/programs" / file).string();
+    }
+
+    std::filesystem::path dir_;
+};
 
 }  // namespace pakko_gen::testing

@@ -5,8 +5,11 @@
 #include <tarnwick/client_gen/cpp_package.hpp>
 #include <tarnwick/client_gen/dlang_package.hpp>
 #include <tarnwick/client_gen/go_package.hpp>
+#include <tarnwick/client_gen/javascript_package.hpp>
 #include <tarnwick/client_gen/jvm_packages.hpp>
 #include <tarnwick/client_gen/markdown_package.hpp>
+#include <tarnwick/client_gen/python_package.hpp>
+#include <tarnwick/client_gen/ruby_package.hpp>
 #include <tarnwick/client_gen/rust_package.hpp>
 
 #include "velmora/game.hpp"
@@ -46,7 +49,8 @@ std::optional<RunError> run(const ClientGenOpt& options) {
     };
     try {
         cg::test_all<cg::CppClient<Game>, cg::DlangClient<Game>, cg::GoClient<Game>, cg::JavaClient<Game>,
-                     cg::KotlinClient<Game>, cg::RustClient<Game>, cg::ScalaClient<Game>, cg::MarkdownClient<Game>>(
+                     cg::JavaScriptClient<Game>, cg::KotlinClient<Game>, cg::PythonClient<Game>, cg::RubyClient<Game>,
+                     cg::RustClient<Game>, cg::ScalaClient<Game>, cg::MarkdownClient<Game>>(
             {gen_options, strategies, filter, by_language, test_options, test_game});
     } catch (const std::exception& error) {
         return RunError{{error.what()}};

@@ -1,0 +1,49 @@
+#pragma once
+// The Python model: a module per record, one-of and enumeration under
+// model/, the package's __init__ that imports them all, and the stream helper.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include <pakko/schema.hpp>
+
+#include "pakko_gen/module_generator.hpp"
+#include "pakko_gen/names.hpp"
+#include "pakko_gen/writer.hpp"
+
+namespace pakko_gen::python {
+
+inline constexpr NameStyle NAMES{renames::CPP};
+
+// What sets the Python model apart in ModuleGenerator.
+struct Model {
+    static constexpr std::string_view HELPER_PATH = "stream_wrapper.py";
+    static constexpr std::string_view HELPER_TEMPLATE = "python/stream_wrapper.py";
+    static constexpr std::string_view INDEX_PATH = "model/__init__.py";
+    static constexpr bool EMPTY_INDEX = false;
+
+    static std::string module_path(const pakko::Schema& schema);
+    static std::string index_line(const pakko::Schema& schema);
+    static void write_module(Writer& writer, const pakko::Schema& schema);
+};
+
+using Generator = ModuleGenerator<Model>;
+
+// One class, with the import lines its fields need directly above it. A
+// variant (`base` set) carries its TAG and is attached to its base class.
+void write_struct(Writer& writer, const pakko::Struct& record, const std::optional<pakko::Name>& base,
+                  std::size_t tag);
+
+namespace statements {
+
+// The import lines one field's schema needs, repeats included.
+void add_imports(Writer& writer, const pakko::Schema& schema);
+// Statements that read one value of `schema` into the local `target`.
+void assign(Writer& writer, std::string_view target, const pakko::Schema& schema);
+// Statements that write the value of the expression `value`.
+void write(Writer& writer, std::string_view value, const pakko::Schema& schema);
+
+}  // namespace statements
+
+}  // namespace pakko_gen::python

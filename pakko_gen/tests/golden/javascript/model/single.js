@@ -1,0 +1,3 @@
+module.exports = {
+    Only : 0
+}

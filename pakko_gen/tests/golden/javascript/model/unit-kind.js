@@ -1,0 +1,5 @@
+module.exports = {
+    Worker : 0,
+    RangedUnit : 1,
+    Turret : 2
+}

@@ -1,0 +1,4 @@
+from enum import IntEnum
+
+class Single(IntEnum):
+    ONLY = 0

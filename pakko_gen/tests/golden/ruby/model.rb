@@ -1,0 +1,8 @@
+require_relative 'model/vec2_int'
+require_relative 'model/single'
+require_relative 'model/unit_kind'
+require_relative 'model/squad'
+require_relative 'model/team'
+require_relative 'model/command'
+require_relative 'model/nothing'
+require_relative 'model/grid'

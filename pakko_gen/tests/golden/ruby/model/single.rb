@@ -1,0 +1,3 @@
+module Single
+    ONLY = 0
+end

@@ -1,0 +1,5 @@
+module UnitKind
+    WORKER = 0
+    RANGED_UNIT = 1
+    TURRET = 2
+end
