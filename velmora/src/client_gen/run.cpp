@@ -3,10 +3,11 @@
 #include <set>
 
 #include <tarnwick/client_gen/cpp_package.hpp>
+#include <tarnwick/client_gen/csharp_package.hpp>
 #include <tarnwick/client_gen/dlang_package.hpp>
+#include <tarnwick/client_gen/fsharp_package.hpp>
 #include <tarnwick/client_gen/go_package.hpp>
 #include <tarnwick/client_gen/javascript_package.hpp>
-#include <tarnwick/client_gen/jvm_packages.hpp>
 #include <tarnwick/client_gen/markdown_package.hpp>
 #include <tarnwick/client_gen/python_package.hpp>
 #include <tarnwick/client_gen/ruby_package.hpp>
@@ -48,9 +49,10 @@ std::optional<RunError> run(const ClientGenOpt& options) {
         play_test_game(client, cg::test_game_options(host_from_docker));
     };
     try {
-        cg::test_all<cg::CppClient<Game>, cg::DlangClient<Game>, cg::GoClient<Game>, cg::JavaClient<Game>,
-                     cg::JavaScriptClient<Game>, cg::KotlinClient<Game>, cg::PythonClient<Game>, cg::RubyClient<Game>,
-                     cg::RustClient<Game>, cg::ScalaClient<Game>, cg::MarkdownClient<Game>>(
+        cg::test_all<cg::CppClient<Game>, cg::CSharpClient<Game>, cg::DlangClient<Game>, cg::FSharpClient<Game>,
+                     cg::GoClient<Game>, cg::JavaClient<Game>, cg::JavaScriptClient<Game>, cg::KotlinClient<Game>,
+                     cg::PythonClient<Game>, cg::RubyClient<Game>, cg::RustClient<Game>, cg::ScalaClient<Game>,
+                     cg::MarkdownClient<Game>>(
             {gen_options, strategies, filter, by_language, test_options, test_game});
     } catch (const std::exception& error) {
         return RunError{{error.what()}};

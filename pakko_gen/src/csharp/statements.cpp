@@ -1,0 +1,156 @@
+#include <string>
+
+#include <pakko/overloaded.hpp>
+
+#include "pakko_gen/csharp/generator.hpp"
+
+namespace pakko_gen::csharp::statements {
+
+namespace {
+
+using S = pakko::Schema;
+
+void assign_enum(Writer& writer, const std::string& t, const S::Enum& enumeration) {
+    auto name = NAMES.camel_case(enumeration.base_name);
+    writer.line("switch (reader.ReadInt32())");
+    writer.line("{");
+    for (std::size_t k = 0; k < enumeration.variants.size(); ++k) {
+        writer.line("case ", std::to_string(k), ":");
+        writer.line("    ", t, " = Model.", name, ".", NAMES.camel_case(enumeration.variants[k].name), ";");
+        writer.line("    break;");
+    }
+    writer.line("default:");
+    writer.line("    throw new System.Exception(\"Unexpected tag value\");");
+    writer.line("}");
+}
+
+void assign_option(Writer& writer, const std::string& t, const S::Option& option, LoopCounter& loops) {
+    writer.line("if (reader.ReadBoolean())");
+    writer.line("{");
+    writer.indent();
+    assign(writer, t, *option.inner, loops);
+    writer.unindent();
+    writer.line("} else");
+    writer.line("{");
+    writer.line("    ", t, " = null;");
+    writer.line("}");
+}
+
+void assign_vec(Writer& writer, const std::string& t, const S::Vec& vec, LoopCounter& loops) {
+    writer.line(t, " = new ", type_name_prearray(*vec.element), "[reader.ReadInt32()]", type_post_array(*vec.element),
+                ";");
+    auto i = loops.next();
+    writer.line("for (int ", i, " = 0; ", i, " < ", t, ".Length; ", i, "++)");
+    writer.line("{");
+    writer.indent();
+    assign(writer, t + "[" + i + "]", *vec.element, loops);
+    writer.unindent();
+    writer.line("}");
+}
+
+void assign_map(Writer& writer, const std::string& t, const S::Map& map, LoopCounter& loops) {
+    auto v = std::string(var_name(t));
+    auto key_type = type_name(*map.key);
+    auto value_type = type_name(*map.value);
+    writer.line("int ", v, "Size = reader.ReadInt32();");
+    writer.line(t, " = new System.Collections.Generic.Dictionary<", key_type, ", ", value_type, ">(", v, "Size);");
+    auto i = loops.next();
+    writer.line("for (int ", i, " = 0; ", i, " < ", v, "Size; ", i, "++)");
+    writer.line("{");
+    writer.indent();
+    writer.line(key_type, " ", v, "Key;");
+    assign(writer, v + "Key", *map.key, loops);
+    writer.line(value_type, " ", v, "Value;");
+    assign(writer, v + "Value", *map.value, loops);
+    writer.line(t, ".Add(", v, "Key, ", v, "Value);");
+    writer.unindent();
+    writer.line("}");
+}
+
+void write_string(Writer& writer, const std::string& x) {
+    auto data = std::string(var_name(x)) + "Data";
+    writer.line("var ", data, " = System.Text.Encoding.UTF8.GetBytes(", x, ");");
+    writer.line("writer.Write(", data, ".Length);");
+    writer.line("writer.Write(", data, ");");
+}
+
+void write_option(Writer& writer, const std::string& x, const S::Option& option) {
+    const bool nullable = value_kind(*option.inner);
+    writer.line("if (", nullable ? "!" + x + ".HasValue" : x + " == null", ")");
+    writer.line("{");
+    writer.line("    writer.Write(false);");
+    writer.line("} else");
+    writer.line("{");
+    writer.indent();
+    writer.line("writer.Write(true);");
+    write(writer, nullable ? x + ".Value" : x, *option.inner);
+    writer.unindent();
+    writer.line("}");
+}
+
+void write_vec(Writer& writer, const std::string& x, const S::Vec& vec) {
+    auto element = std::string(var_name(x)) + "Element";
+    writer.line("writer.Write(", x, ".Length);");
+    writer.line("foreach (var ", element, " in ", x, ")");
+    writer.line("{");
+    writer.indent();
+    write(writer, element, *vec.element);
+    writer.unindent();
+    writer.line("}");
+}
+
+void write_map(Writer& writer, const std::string& x, const S::Map& map) {
+    auto v = std::string(var_name(x));
+    writer.line("writer.Write(", x, ".Count);");
+    writer.line("foreach (var ", v, "Entry in ", x, ")");
+    writer.line("{");
+    writer.indent();
+    writer.line("var ", v, "Key = ", v, "Entry.Key;");
+    writer.line("var ", v, "Value = ", v, "Entry.Value;");
+    write(writer, v + "Key", *map.key);
+    write(writer, v + "Value", *map.value);
+    writer.unindent();
+    writer.line("}");
+}
+
+}  // namespace
+
+void assign(Writer& writer, std::string_view target, const pakko::Schema& schema, LoopCounter& loops) {
+    std::string t(target);
+    auto read = [&](const char* method) { writer.line(t, " = reader.", method, "();"); };
+    auto read_named = [&] { writer.line(t, " = Model.", NAMES.type_name(schema), ".ReadFrom(reader);"); };
+    std::visit(pakko::Overloaded{
+                   [&](const S::Bool&) { read("ReadBoolean"); },
+                   [&](const S::Int32&) { read("ReadInt32"); },
+                   [&](const S::Int64&) { read("ReadInt64"); },
+                   [&](const S::Float32&) { read("ReadSingle"); },
+                   [&](const S::Float64&) { read("ReadDouble"); },
+                   [&](const S::String&) {
+                       writer.line(t, " = System.Text.Encoding.UTF8.GetString(reader.ReadBytes(reader.ReadInt32()));");
+                   },
+                   [&](const pakko::Struct&) { read_named(); },
+                   [&](const S::OneOf&) { read_named(); },
+                   [&](const S::Enum& enumeration) { assign_enum(writer, t, enumeration); },
+                   [&](const S::Option& option) { assign_option(writer, t, option, loops); },
+                   [&](const S::Vec& vec) { assign_vec(writer, t, vec, loops); },
+                   [&](const S::Map& map) { assign_map(writer, t, map, loops); },
+               },
+               schema.value);
+}
+
+void write(Writer& writer, std::string_view value, const pakko::Schema& schema) {
+    std::string x(value);
+    std::visit(pakko::Overloaded{
+                   [&](const S::String&) { write_string(writer, x); },
+                   [&](const pakko::Struct&) { writer.line(x, ".WriteTo(writer);"); },
+                   [&](const S::OneOf&) { writer.line(x, ".WriteTo(writer);"); },
+                   [&](const S::Enum&) { writer.line("writer.Write((int) (", x, "));"); },
+                   [&](const S::Option& option) { write_option(writer, x, option); },
+                   [&](const S::Vec& vec) { write_vec(writer, x, vec); },
+                   [&](const S::Map& map) { write_map(writer, x, map); },
+                   [&](const auto&) { writer.line("writer.Write(", x, ");"); },
+               },
+               schema.value);
+}
+
+}  // namespace pakko_gen::csharp::statements

@@ -1,0 +1,7 @@
+namespace Velmora.Model
+{
+    public enum Single
+    {
+        Only = 0,
+    }
+}

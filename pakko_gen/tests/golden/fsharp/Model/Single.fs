@@ -1,0 +1,4 @@
+#nowarn "0058"
+namespace Velmora.Model
+type Single =
+    | Only = 0

@@ -1,0 +1,6 @@
+#nowarn "0058"
+namespace Velmora.Model
+type UnitKind =
+    | Worker = 0
+    | RangedUnit = 1
+    | Turret = 2

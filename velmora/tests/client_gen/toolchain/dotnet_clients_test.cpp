@@ -1,0 +1,57 @@
+// The C# and F# packages need the .NET SDK, which this machine lacks: the
+// build mode must say so and fail. The C# package's sources, test strategy
+// included, still compile with mcs.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <tarnwick/client_gen/process.hpp>
+
+#include "client_gen/test_files.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace cg = tarnwick::client_gen;
+
+using test_files::read_file;
+
+// Runs the program with its standard output and error in `log`.
+bool run_program(const std::vector<std::string>& args, const fs::path& log) {
+    cg::Command command{"sh", {"-c", "\"$0\" \"$@\" > " + log.string() + " 2>&1"}, std::nullopt};
+    command.args.insert(command.args.end(), args.begin(), args.end());
+    cg::Child child(command);
+    return child.wait().success();
+}
+
+bool on_path(const std::string& program) {
+    return run_program({"sh", "-c", "command -v \"$0\"", program}, fs::temp_directory_path() / "velmora_on_path.txt");
+}
+
+TEST(DotnetClients, BuildModeReportsTheMissingDotnetAndTheCSharpSourcesCompileWithMcs) {
+    if (on_path("dotnet")) GTEST_SKIP() << "dotnet is installed: the package builds with it";
+    const fs::path dir = fs::temp_directory_path() / ("velmora_dotnet_clients_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const char* language : {"CSharp", "FSharp"}) {
+        const fs::path log = dir / (std::string(language) + ".txt");
+        EXPECT_FALSE(run_program({VELMORA_EXE, "--client-gen", (dir / language).string(), "--client-gen-language",
+                                  language, "--client-gen-test-mode", "build"},
+                                 log))
+            << language;
+        const std::string output = read_file(log);
+        EXPECT_NE(output.find("Failed to run `dotnet`"), std::string::npos) << output;
+        EXPECT_EQ(output.find("Success"), std::string::npos) << output;
+    }
+    if (on_path("mcs")) {
+        EXPECT_TRUE(run_program({"sh", "-c", "cd \"$0\" && mcs -warnaserror -out:client.exe *.cs Model/*.cs",
+                                 (dir / "CSharp").string()},
+                                dir / "mcs.txt"))
+            << read_file(dir / "mcs.txt");
+    }
+    if (!HasFailure()) fs::remove_all(dir);
+}
+
+}  // namespace
