@@ -17,4 +17,19 @@ std::string_view primitive_word(const pakko::Schema& schema);
 // that order and with repeats; a named type's own fields are not entered.
 void for_each_named(const pakko::Schema& schema, const std::function<void(const pakko::Schema&)>& visit);
 
+// Hands an option, a list or a map to its handler; false for other kinds.
+template <class OnOption, class OnVec, class OnMap>
+bool visit_container(const pakko::Schema& schema, OnOption on_option, OnVec on_vec, OnMap on_map) {
+    if (const auto* option = schema.get_if<pakko::Schema::Option>()) {
+        on_option(*option);
+    } else if (const auto* vec = schema.get_if<pakko::Schema::Vec>()) {
+        on_vec(*vec);
+    } else if (const auto* map = schema.get_if<pakko::Schema::Map>()) {
+        on_map(*map);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 }  // namespace pakko_gen

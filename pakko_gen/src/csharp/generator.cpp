@@ -48,14 +48,10 @@ void write_one_of(Writer& writer, const pakko::Schema::OneOf& one_of) {
 
 }  // namespace
 
-Generator::Generator(std::string_view name, std::string_view, Options)
-    : main_namespace_(NAMES.camel_case(pakko::Name(name))) {}
+std::string Model::module_path(const pakko::Schema& schema) { return "Model/" + NAMES.type_name(schema) + ".cs"; }
 
-void Generator::add_only(const pakko::Schema& schema) {
-    const auto* name = declared_name(schema);
-    if (name == nullptr) return;
-    Writer writer;
-    writer.line("namespace ", main_namespace_, ".Model");
+void Model::write_module(Writer& writer, const pakko::Schema& schema, std::string_view project) {
+    writer.line("namespace ", NAMES.camel_case(pakko::Name(project)), ".Model");
     writer.line("{");
     writer.indent();
     if (const auto* record = schema.get_if<pakko::Struct>()) {
@@ -67,9 +63,6 @@ void Generator::add_only(const pakko::Schema& schema) {
     }
     writer.unindent();
     writer.line("}");
-    files_.add("Model/" + NAMES.camel_case(*name) + ".cs", std::move(writer).take_text());
 }
-
-GenResult Generator::result() && { return std::move(files_); }
 
 }  // namespace pakko_gen::csharp

@@ -49,15 +49,11 @@ void write_union(Writer& writer, const pakko::Schema::OneOf& one_of) {
 
 }  // namespace
 
-Generator::Generator(std::string_view name, std::string_view, Options)
-    : main_namespace_(NAMES.camel_case(pakko::Name(name))) {}
+std::string Model::module_path(const pakko::Schema& schema) { return "Model/" + NAMES.type_name(schema) + ".fs"; }
 
-void Generator::add_only(const pakko::Schema& schema) {
-    const auto* name = declared_name(schema);
-    if (name == nullptr) return;
-    Writer writer;
+void Model::write_module(Writer& writer, const pakko::Schema& schema, std::string_view project) {
     writer.line("#nowarn \"0058\"");
-    writer.line("namespace ", main_namespace_, ".Model");
+    writer.line("namespace ", NAMES.camel_case(pakko::Name(project)), ".Model");
     if (const auto* record = schema.get_if<pakko::Struct>()) {
         write_struct(writer, *record, std::nullopt, 0);
     } else if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) {
@@ -65,9 +61,6 @@ void Generator::add_only(const pakko::Schema& schema) {
     } else if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) {
         write_enum(writer, *enumeration);
     }
-    files_.add("Model/" + NAMES.camel_case(*name) + ".fs", std::move(writer).take_text());
 }
-
-GenResult Generator::result() && { return std::move(files_); }
 
 }  // namespace pakko_gen::fsharp

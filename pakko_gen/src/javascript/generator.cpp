@@ -59,7 +59,7 @@ std::string Model::index_line(const pakko::Schema& schema) {
     return "module.exports." + NAMES.type_name(schema) + " = require('./" + file_name(*declared_name(schema)) + "');\n";
 }
 
-void Model::write_module(Writer& writer, const pakko::Schema& schema) {
+void Model::write_module(Writer& writer, const pakko::Schema& schema, std::string_view) {
     if (const auto* record = schema.get_if<pakko::Struct>()) {
         write_imports(writer, schema);
         write_struct(writer, *record, std::nullopt, 0);

@@ -47,7 +47,7 @@ std::string Model::index_line(const pakko::Schema& schema) {
     return "from ." + module_name(schema) + " import " + NAMES.type_name(schema) + "\n";
 }
 
-void Model::write_module(Writer& writer, const pakko::Schema& schema) {
+void Model::write_module(Writer& writer, const pakko::Schema& schema, std::string_view) {
     if (const auto* record = schema.get_if<pakko::Struct>()) {
         write_struct(writer, *record, std::nullopt, 0);
     } else if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) {

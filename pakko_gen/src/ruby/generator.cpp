@@ -51,7 +51,7 @@ std::string Model::index_line(const pakko::Schema& schema) {
     return "require_relative 'model/" + file_name(schema) + "'\n";
 }
 
-void Model::write_module(Writer& writer, const pakko::Schema& schema) {
+void Model::write_module(Writer& writer, const pakko::Schema& schema, std::string_view) {
     if (const auto* record = schema.get_if<pakko::Struct>()) {
         for (const auto& field : record->fields) statements::add_for_field(writer, *field.schema);
         write_struct(writer, *record, std::nullopt, 0);

@@ -91,27 +91,21 @@ void add_for_field(Writer& writer, const pakko::Schema& schema) {
 void assign(Writer& writer, std::string_view target, const pakko::Schema& schema) {
     if (snake_stream::assign_plain(writer, target, schema, NAMES)) return;
     std::string t(target);
+    auto on_option = [&](const S::Option& option) { assign_option(writer, t, option); };
+    auto on_vec = [&](const S::Vec& vec) { assign_vec(writer, t, vec); };
+    auto on_map = [&](const S::Map& map) { assign_map(writer, t, map); };
+    if (visit_container(schema, on_option, on_vec, on_map)) return;
     if (const auto* enumeration = schema.get_if<S::Enum>()) {
         assign_enum(writer, t, *enumeration);
-    } else if (const auto* option = schema.get_if<S::Option>()) {
-        assign_option(writer, t, *option);
-    } else if (const auto* vec = schema.get_if<S::Vec>()) {
-        assign_vec(writer, t, *vec);
-    } else if (const auto* map = schema.get_if<S::Map>()) {
-        assign_map(writer, t, *map);
     }
 }
 
 void write(Writer& writer, std::string_view value, const pakko::Schema& schema) {
     if (snake_stream::write_plain(writer, value, schema)) return;
     std::string v(value);
-    if (const auto* option = schema.get_if<S::Option>()) {
-        write_option(writer, v, *option);
-    } else if (const auto* vec = schema.get_if<S::Vec>()) {
-        write_vec(writer, v, *vec);
-    } else if (const auto* map = schema.get_if<S::Map>()) {
-        write_map(writer, v, *map);
-    }
+    visit_container(
+        schema, [&](const S::Option& option) { write_option(writer, v, option); },
+        [&](const S::Vec& vec) { write_vec(writer, v, vec); }, [&](const S::Map& map) { write_map(writer, v, map); });
 }
 
 }  // namespace pakko_gen::ruby::statements

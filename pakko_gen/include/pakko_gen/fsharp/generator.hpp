@@ -10,8 +10,7 @@
 
 #include <pakko/schema.hpp>
 
-#include "pakko_gen/gen_result.hpp"
-#include "pakko_gen/generator.hpp"
+#include "pakko_gen/module_generator.hpp"
 #include "pakko_gen/names.hpp"
 #include "pakko_gen/writer.hpp"
 
@@ -22,20 +21,20 @@ inline constexpr NameStyle NAMES{renames::FSHARP};
 // The F# type of a value of the schema.
 std::string type_name(const pakko::Schema& schema);
 
-class Generator {
-public:
-    using Options = EmptyOptions;
+// What sets the F# model apart in ModuleGenerator: no stream helper and
+// no index; each file opens the project's model namespace.
+struct Model {
+    static constexpr std::string_view HELPER_PATH = "";
+    static constexpr std::string_view HELPER_TEMPLATE = "";
+    static constexpr std::string_view INDEX_PATH = "";
+    static constexpr bool EMPTY_INDEX = false;
 
-    Generator(std::string_view name, std::string_view version, Options options);
-
-    void add_only(const pakko::Schema& schema);
-    // The files in the order their types were added.
-    GenResult result() &&;
-
-private:
-    std::string main_namespace_;
-    GenResult files_;
+    static std::string module_path(const pakko::Schema& schema);
+    static std::string index_line(const pakko::Schema&) { return {}; }
+    static void write_module(Writer& writer, const pakko::Schema& schema, std::string_view project);
 };
+
+using Generator = ModuleGenerator<Model>;
 
 // A record type; for a union case (`base` set) the record it carries, named
 // after the union and the case, whose writer writes the case's tag first.

@@ -25,7 +25,7 @@ struct Model {
 
     static std::string module_path(const pakko::Schema& schema);
     static std::string index_line(const pakko::Schema& schema);
-    static void write_module(Writer& writer, const pakko::Schema& schema);
+    static void write_module(Writer& writer, const pakko::Schema& schema, std::string_view project);
 };
 
 using Generator = ModuleGenerator<Model>;

@@ -7,24 +7,15 @@
 #include <string>
 #include <vector>
 
-#include <tarnwick/client_gen/process.hpp>
-
 #include "client_gen/test_files.hpp"
+#include "client_run.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
-namespace cg = tarnwick::client_gen;
 
 using test_files::read_file;
-
-// Runs the program with its standard output and error in `log`.
-bool run_program(const std::vector<std::string>& args, const fs::path& log) {
-    cg::Command command{"sh", {"-c", "\"$0\" \"$@\" > " + log.string() + " 2>&1"}, std::nullopt};
-    command.args.insert(command.args.end(), args.begin(), args.end());
-    cg::Child child(command);
-    return child.wait().success();
-}
+using client_run::run_program;
 
 bool on_path(const std::string& program) {
     return run_program({"sh", "-c", "command -v \"$0\"", program}, fs::temp_directory_path() / "velmora_on_path.txt");
@@ -32,9 +23,7 @@ bool on_path(const std::string& program) {
 
 TEST(DotnetClients, BuildModeReportsTheMissingDotnetAndTheCSharpSourcesCompileWithMcs) {
     if (on_path("dotnet")) GTEST_SKIP() << "dotnet is installed: the package builds with it";
-    const fs::path dir = fs::temp_directory_path() / ("velmora_dotnet_clients_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = client_run::work_dir("dotnet");
     for (const char* language : {"CSharp", "FSharp"}) {
         const fs::path log = dir / (std::string(language) + ".txt");
         EXPECT_FALSE(run_program({VELMORA_EXE, "--client-gen", (dir / language).string(), "--client-gen-language",

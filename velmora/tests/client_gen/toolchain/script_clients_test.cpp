@@ -7,24 +7,15 @@
 #include <string>
 #include <vector>
 
-#include <tarnwick/client_gen/process.hpp>
-
 #include "client_gen/test_files.hpp"
+#include "client_run.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
-namespace cg = tarnwick::client_gen;
 
 using test_files::read_file;
-
-// Runs the program with its standard output and error in `log`.
-bool run_program(const std::vector<std::string>& args, const fs::path& log) {
-    cg::Command command{"sh", {"-c", "\"$0\" \"$@\" > " + log.string() + " 2>&1"}, std::nullopt};
-    command.args.insert(command.args.end(), args.begin(), args.end());
-    cg::Child child(command);
-    return child.wait().success();
-}
+using client_run::run_program;
 
 std::size_t count(const std::string& text, const std::string& piece) {
     std::size_t result = 0;
@@ -33,9 +24,7 @@ std::size_t count(const std::string& text, const std::string& piece) {
 }
 
 TEST(ScriptClients, PlayTheTestGameToSuccessAndFailWhenTheGameHangsUpEarly) {
-    const fs::path dir = fs::temp_directory_path() / ("velmora_script_clients_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = client_run::work_dir("script");
     const fs::path log = dir / "log.txt";
     const bool succeeded = run_program(
         {VELMORA_EXE, "--client-gen", (dir / "client").string(), "--client-gen-language", "Python",
