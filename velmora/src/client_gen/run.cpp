@@ -8,6 +8,7 @@
 #include <tarnwick/client_gen/fsharp_package.hpp>
 #include <tarnwick/client_gen/go_package.hpp>
 #include <tarnwick/client_gen/javascript_package.hpp>
+#include <tarnwick/client_gen/jvm_packages.hpp>
 #include <tarnwick/client_gen/markdown_package.hpp>
 #include <tarnwick/client_gen/python_package.hpp>
 #include <tarnwick/client_gen/ruby_package.hpp>
