@@ -22,14 +22,6 @@ inline std::filesystem::path golden_root() {
     return std::filesystem::path(VELMORA_SOURCE_DIR) / "pakko_gen" / "tests" / "golden";
 }
 
-// Generator G's files for `roots`, added in order.
-template <Generator G>
-GenResult generate(const std::vector<pakko::SchemaPtr>& roots) {
-    GeneratorImpl<G> impl("velmora", "0.1.0", {});
-    for (const auto& root : roots) impl.add(*root);
-    return std::move(impl).result();
-}
-
 // The named types of the real roots in the order generators meet them, as
 // the C++, JavaScript, Ruby and Python generators name them.
 inline std::vector<std::string> real_root_types() {
