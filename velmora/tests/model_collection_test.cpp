@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <random>
 
 #include <kimbly/panic.hpp>
+#include <pakko/measure.hpp>
 #include <velmora/model/collection.hpp>
 
 #include "model_test_support.hpp"
@@ -130,6 +132,52 @@ TEST(Collection, BinaryFormIsTheMap) {
     auto c = markers({{7, 0.0f}});
     EXPECT_EQ(testing::to_hex(pakko::to_bytes(c)), "01 00 00 00 07 00 00 00 07 00 00 00 00 00 00 00");
     EXPECT_EQ(pakko::from_bytes<Markers>(pakko::to_bytes(c)), c);
+}
+
+// The sorted vector under a collection must keep every form of the ordered
+// map it replaced: stored logs and states, and clients' schemas, rely on them.
+TEST(Collection, FormsAreThoseOfTheOrderedMap) {
+    using Tree = std::map<usize, Marker>;
+    auto c = markers({{9, 0.5f}, {3, 1.0f}, {7, 2.0f}});
+    Tree tree(c.by_id.begin(), c.by_id.end());
+    EXPECT_EQ(pakko::to_bytes(c.by_id), pakko::to_bytes(tree));
+    EXPECT_EQ(pakko::json::to_json(c.by_id).dump(), pakko::json::to_json(tree).dump());
+    EXPECT_EQ(*pakko::Schema::of<Markers::Map>(), *pakko::Schema::of<Tree>());
+    EXPECT_EQ(pakko::measured_size(c.by_id), pakko::measured_size(tree));
+}
+
+// Written files list ids ascending; any other order, repeats included, reads
+// as the ordered map would read it.
+TEST(Collection, ReadsEntriesInAnyOrder) {
+    const std::string descending_json = R"({"by_id": {"5": {"id": 5, "height": 0}, "1": {"id": 1, "height": 1},
+        "4": {"id": 4, "height": 2}, "1": {"id": 1, "height": 3}, "3": {"id": 3, "height": 4}}})";
+    EXPECT_EQ(pakko::json::parse<Markers>(descending_json), markers({{1, 3}, {3, 4}, {4, 2}, {5, 0}}));
+
+    const auto bytes = testing::hex("03 00 00 00  05 00 00 00 05 00 00 00 00 00 00 00  02 00 00 00 02 00 00 00 00 00 80 3f"
+                           "  05 00 00 00 05 00 00 00 00 00 00 40");
+    EXPECT_EQ(pakko::from_bytes<Markers>(bytes), markers({{2, 1.0f}, {5, 2.0f}}));
+}
+
+TEST(Collection, UpdateTakesDeltasInAnyOrder) {
+    struct Case {
+        const char* name;
+        Markers from;
+        CollectionDelta<Marker> delta;
+        Markers expected;
+    };
+    std::vector<Case> cases = {
+        {"added descending", markers({{2, 0}}), {{{9, 1}, {5, 1}, {1, 1}}, {}, {}},
+         markers({{1, 1}, {2, 0}, {5, 1}, {9, 1}})},
+        {"added twice, the later stays", markers({}), {{{4, 1}, {4, 2}}, {}, {}}, markers({{4, 2}})},
+        {"added over a present id", markers({{3, 0}, {8, 0}}), {{{3, 5}}, {}, {}}, markers({{3, 5}, {8, 0}})},
+        {"removed unsorted with a missing id", markers({{1, 0}, {2, 0}, {3, 0}, {4, 0}}), {{}, {4, 7, 1}, {}},
+         markers({{2, 0}, {3, 0}})},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        kimbly::update(c.from, c.delta);
+        EXPECT_EQ(c.from, c.expected);
+    }
 }
 
 TEST(Collection, JsonForm) {

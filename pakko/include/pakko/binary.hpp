@@ -19,6 +19,7 @@
 
 #include "pakko/describe.hpp"
 #include "pakko/io.hpp"
+#include "pakko/map_entries.hpp"
 #include "pakko/traits.hpp"
 #include "pakko/type_traits.hpp"
 
@@ -185,12 +186,12 @@ T read(R& reader) {
         return elements;
     } else if constexpr (is_map_v<T>) {
         std::size_t count = detail::get_size(reader);
-        T entries;
+        detail::MapEntries<T> entries;
         for (std::size_t i = 0; i < count; ++i) {
             auto key = pakko::read<typename T::key_type>(reader);
-            entries.insert_or_assign(std::move(key), pakko::read<typename T::mapped_type>(reader));
+            entries.add(std::move(key), pakko::read<typename T::mapped_type>(reader));
         }
-        return entries;
+        return std::move(entries).finish();
     } else if constexpr (is_pair_v<T>) {
         auto first = pakko::read<typename T::first_type>(reader);
         return T(std::move(first), pakko::read<typename T::second_type>(reader));

@@ -17,6 +17,7 @@
 
 #include "pakko/describe.hpp"
 #include "pakko/json_value.hpp"
+#include "pakko/map_entries.hpp"
 #include "pakko/traits.hpp"
 #include "pakko/type_traits.hpp"
 
@@ -334,13 +335,13 @@ T from_json(const Value& value) {
         return elements;
     } else if constexpr (is_map_v<T>) {
         if (!value.is_object()) throw_invalid_type(value, "a map");
-        T entries;
         // A repeated key keeps the later entry.
+        pakko::detail::MapEntries<T> entries;
         for (std::size_t i = 0; i < value.keys.size(); ++i) {
-            entries.insert_or_assign(detail::key_from_string<typename T::key_type>(value.keys[i]),
-                                     from_json<typename T::mapped_type>(value.items[i]));
+            entries.add(detail::key_from_string<typename T::key_type>(value.keys[i]),
+                        from_json<typename T::mapped_type>(value.items[i]));
         }
-        return entries;
+        return std::move(entries).finish();
     } else if constexpr (is_pair_v<T>) {
         if (!value.is_array()) throw_invalid_type(value, "a tuple of size 2");
         if (value.items.size() != 2) throw_invalid_length(value.items.size(), "a tuple of size 2");

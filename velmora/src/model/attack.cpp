@@ -56,7 +56,8 @@ std::vector<usize> entities_near(const TileMap& tiles, const Entity& attacker, u
 std::optional<usize> fixed_or_automatic_target(Model& model, kimbly::rng::Rng& rng, const TickState& tick,
                                                const Entity& attacker, const AttackAction& order) {
     const auto& properties = model.entity_properties.value;
-    if (order.target) {
+    // The attacker never targets itself.
+    if (order.target && *order.target != attacker.id) {
         const Entity* target = model.entities.get(*order.target);
         if (target != nullptr && can_attack(attacker, *target, properties)) return *order.target;
     }
@@ -79,7 +80,7 @@ std::optional<usize> break_through_target(const Model& model, const TickState& t
     auto step = tick.step_plan.find(attacker.id);
     if (step == tick.step_plan.end()) return std::nullopt;
     const Tile& tile = tick.tile_map.at(step->second);
-    if (tile.kind != Tile::Kind::Entity) return std::nullopt;
+    if (tile.kind != Tile::Kind::Entity || tile.id == attacker.id) return std::nullopt;
     const Entity* other = model.entities.get(tile.id);
     if (other == nullptr || other->player_id == attacker.player_id) return std::nullopt;
     return tile.id;
@@ -133,12 +134,11 @@ void attack_phase(Model& model, kimbly::rng::Rng& rng, TickState& tick) {
         // Without an order, or a planned step to break through, an entity
         // has nothing to do here (most of the ready ones are resources).
         if (!tick.may_attack(model, id)) continue;
-        // Out of the collection while it acts: it never finds itself among
-        // the targets, and the phase may change every other entity.
-        auto node = model.entities.by_id.extract(id);
-        if (node.empty()) continue;
-        act(model, rng, tick, node.mapped());
-        model.entities.by_id.insert(std::move(node));
+        // Stays in place while it acts: the phase adds and removes nothing,
+        // and every target lookup leaves the attacker out.
+        const Entity* attacker = model.entities.get(id);
+        if (attacker == nullptr) continue;
+        act(model, rng, tick, *attacker);
     }
 }
 

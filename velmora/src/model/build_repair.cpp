@@ -75,8 +75,8 @@ void build(Model& model, TickState& tick, BuildTotals& all_totals, const Entity&
     const usize id = model.next_id++;
     const EntityProperties& built = table.at(order.entity_type);
 
-    // The totals include the builder, which is out of the collection while it
-    // acts and enters the rules through its own terms: take it out again.
+    // The totals include the builder, which enters the rules through its own
+    // terms: take it out.
     OwnerTotals& totals = all_totals.of(builder.player_id);
     const bool same_type = builder.entity_type == order.entity_type;
     const usize of_type = totals.of_type[static_cast<std::size_t>(order.entity_type)] - (same_type ? 1 : 0);
@@ -114,7 +114,9 @@ void repair(Model& model, TickState& tick, const Entity& repairer) {
     const EntityProperties& properties = table.at(repairer.entity_type);
     const StoredAction* stored = model.entity_actions.get(repairer.id);
     if (stored == nullptr || !stored->action.repair_action || !properties.repair) return;
-    Entity* target = model.entities.get(stored->action.repair_action->target);
+    // A repairer never repairs itself.
+    const usize target_id = stored->action.repair_action->target;
+    Entity* target = target_id == repairer.id ? nullptr : model.entities.get(target_id);
     if (target == nullptr || !contains(properties.repair->valid_targets, target->entity_type)) return;
     const EntityProperties& target_properties = table.at(target->entity_type);
     if (square_distance(repairer.position, properties.size, target->position, target_properties.size) > 1) return;
@@ -123,18 +125,19 @@ void repair(Model& model, TickState& tick, const Entity& repairer) {
     tick.ready.erase(repairer.id);
 }
 
-// Runs `act` for every entity of the shuffled ready list, each one out of the
-// collection while it acts.
+// Runs `act` for every entity of the shuffled ready list, on a copy of it: a
+// build inserts into the collection, which moves the records. Each rule
+// leaves the actor out of its own lookups.
 template <class Act>
 void each_ready(Model& model, kimbly::rng::Rng& rng, TickState& tick, Act act) {
     shuffled_ready_list(rng, tick);
     for (usize id : tick.ready_list) {
         // Only a standing order can make an entity build or repair.
         if (!tick.has_order(model, id)) continue;
-        auto node = model.entities.by_id.extract(id);
-        if (node.empty()) continue;
-        act(model, tick, node.mapped());
-        model.entities.by_id.insert(std::move(node));
+        const Entity* found = model.entities.get(id);
+        if (found == nullptr) continue;
+        const Entity actor = *found;
+        act(model, tick, actor);
     }
 }
 
@@ -143,12 +146,8 @@ void each_ready(Model& model, kimbly::rng::Rng& rng, TickState& tick, Act act) {
 void build_phase(Model& model, kimbly::rng::Rng& rng, TickState& tick) {
     std::optional<BuildTotals> totals;
     each_ready(model, rng, tick, [&totals](Model& m, TickState& t, const Entity& builder) {
-        // Summed at the first entity that may build, with that entity out of
-        // the collection: count it back in so the totals cover everyone.
-        if (!totals) {
-            totals.emplace(m);
-            totals->add(m, builder);
-        }
+        // Summed at the first entity that may build.
+        if (!totals) totals.emplace(m);
         build(m, t, *totals, builder);
     });
 }

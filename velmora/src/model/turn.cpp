@@ -78,7 +78,7 @@ void store_orders(Model& model, std::map<usize, Action>& actions) {
 }
 
 void remove_dead(Model& model) {
-    std::erase_if(model.entities.by_id, [](const auto& entry) { return entry.second.health == 0; });
+    erase_if(model.entities.by_id, [](const auto& entry) { return entry.second.health == 0; });
 }
 
 void activate_finished(Model& model) {
