@@ -117,8 +117,8 @@ TEST_F(RendererGl, SchematicFrameOfAReplayWithAPlayersDebugDrawing) {
 // a whole map, so this match has none.
 TEST_F(RendererGl, SpaceFrameOfAReplayWithAPlayersDebugDrawing) {
     auto game = finals(rng);
-    std::erase_if(game.entities.by_id,
-                  [](const auto& entry) { return entry.second.entity_type == model::EntityType::Resource; });
+    erase_if(game.entities.by_id,
+             [](const auto& entry) { return entry.second.entity_type == model::EntityType::Resource; });
     start(std::move(game));
     renderer::Renderer renderer(engine, preferences, {}, load_assets(*engine));
     draw(renderer, "renderer_space.png", SIZE);

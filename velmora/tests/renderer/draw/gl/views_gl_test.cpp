@@ -45,7 +45,7 @@ struct Finals {
         }
         const kimbly::Vec2Usize at_base = first.entities.by_id.at(base).position;
         const auto near = [&](usize dx, usize dy) { return at(at_base.x + dx, at_base.y + dy); };
-        std::erase_if(first.entities.by_id, [&](const auto& entry) {
+        erase_if(first.entities.by_id, [&](const auto& entry) {
             const auto& p = entry.second.position;
             return entry.second.entity_type == EntityType::Resource && p.x >= at_base.x + 5 && p.x < at_base.x + 17 &&
                    p.y < at_base.y + 12;
