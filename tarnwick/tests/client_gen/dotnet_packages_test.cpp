@@ -38,7 +38,9 @@ TEST(DotnetPackages, StoredFilesKeepTheirLineEnds) {
         EXPECT_EQ(crlfs, c.crlf ? line_feeds : 0);
         EXPECT_EQ(text.find('\r') == std::string_view::npos, !c.crlf);
         EXPECT_EQ(text.ends_with('\n'), c.final_end);
-        if (c.bytes != 0) EXPECT_EQ(text.size(), c.bytes);
+        if (c.bytes != 0) {
+            EXPECT_EQ(text.size(), c.bytes);
+        }
     }
     // The install script is fetched from its "/v1/dotnet-install.sh" path.
     EXPECT_NE(client_template("csharp/Dockerfile").find("/v1/dotnet-install.sh && chmod +x dotnet-install.sh\n"),

@@ -53,7 +53,9 @@ TEST(ScriptPackages, StoredFilesKeepTheirLineEnds) {
         EXPECT_EQ(carriage_returns, crlf ? line_feeds : 0);
         EXPECT_EQ(text.ends_with('\n'), final_end);
         EXPECT_FALSE(text.ends_with(crlf ? "\r\n\r\n" : "\n\n"));
-        if (c.bytes != 0) EXPECT_EQ(text.size(), c.bytes);
+        if (c.bytes != 0) {
+            EXPECT_EQ(text.size(), c.bytes);
+        }
     }
 }
 

@@ -50,7 +50,9 @@ TEST_F(JvmPackageTest, FixedFilesEndAsShipped) {
     };
     for (const auto& c : cases) {
         const auto text = cg::client_template(c.path);
-        if (c.bytes != 0) EXPECT_EQ(text.size(), c.bytes) << c.path;
+        if (c.bytes != 0) {
+            EXPECT_EQ(text.size(), c.bytes) << c.path;
+        }
         EXPECT_EQ(text.ends_with('\n'), c.final_line_break) << c.path;
         EXPECT_FALSE(text.ends_with("\n\n") || text.ends_with("\r\n\r\n")) << c.path;
         EXPECT_EQ(text.find('\r') != std::string_view::npos, c.crlf) << c.path;
