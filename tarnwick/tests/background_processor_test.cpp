@@ -15,6 +15,7 @@
 
 #include <kimbly/panic.hpp>
 #include <kimbly/thread.hpp>
+#include <test_support/waits.hpp>
 
 #include "fake_game.hpp"
 #include "tarnwick/processor/background.hpp"
@@ -285,13 +286,15 @@ TEST(BackgroundGameProcessor, StoppingWaitsForTheTickInProgressAndReleasesThePla
     background.proceed(nullptr, 1);
     ASSERT_TRUE(gate->wait_arrival());
     std::pair<std::size_t, int> at_return{};
+    test_support::Count requested;
     kimbly::Thread stopper("stopper", [&] {
+        background.request_stop();
+        requested.add();
         EXPECT_FALSE(background.stop());
         at_return = log->with([](Log& l) { return std::pair(l.pushed.size(), l.players_destroyed); });
     });
-    // Nothing tells when the stop request has been made: a pause makes it
-    // likely to come first. Either way the tick in progress must end.
-    std::this_thread::sleep_for(50ms);
+    // The request comes while the tick is held; the tick must still end.
+    EXPECT_TRUE(requested.wait_for(1));
     gate->open();
     EXPECT_FALSE(stopper.join());
     EXPECT_EQ(at_return, std::pair(std::size_t{1}, 2));

@@ -14,7 +14,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <kimbly/diff.hpp>
@@ -27,6 +26,7 @@
 #include "tarnwick/app/history/history.hpp"
 #include "test_support/fake_clock.hpp"
 #include "test_support/panic_message.hpp"
+#include "test_support/waits.hpp"
 
 using test_support::panic_message;
 
@@ -591,15 +591,6 @@ private:
     std::filesystem::path path_;
 };
 
-bool wait_for_states(const History& history, std::size_t count) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (history.stored_states() < count) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
-
 TEST(HistoryLoad, ReadsTheLogIntoTheHistoryWhileItIsShown) {
     History live(Board{});
     auto match = play(live, 40);
@@ -661,8 +652,9 @@ TEST(HistoryLoad, DroppingTheHistoryStopsItsReaderWhileItReadsOrWaitsOnTheFile) 
         ASSERT_EQ(::write(writer, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
         {
             auto loaded = History::load(fifo.path());
-            ASSERT_TRUE(wait_for_states(loaded, 4));
-            }
+            // The reader tells nobody what it has read: the history is asked.
+            ASSERT_TRUE(test_support::poll_until([&] { return loaded.stored_states() == 4; }));
+        }
         ::close(writer);
     }
     EXPECT_TRUE(live_threads::back_to(baseline));

@@ -1,11 +1,11 @@
 #pragma once
 // How many threads this process runs, for tests that check that every thread
 // an owner started has ended with it.
-#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <iterator>
-#include <thread>
+
+#include <test_support/waits.hpp>
 
 namespace live_threads {
 
@@ -18,12 +18,7 @@ inline std::size_t count() {
 // may stay listed for a moment while the kernel releases it; one that keeps
 // running stays for good.
 inline bool back_to(std::size_t baseline) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (count() > baseline) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
+    return test_support::poll_until([&] { return count() <= baseline; });
 }
 
 }  // namespace live_threads

@@ -82,9 +82,13 @@ public:
     // which the caller answers, typically by stopping with STOP_FAILED. Later
     // calls give the same answer.
     [[nodiscard]] bool stop() {
-        thread_.request_stop();
+        request_stop();
         return thread_.join();
     }
+
+    // Asks the thread to stop after the tick in progress without waiting for
+    // it; stop() then waits.
+    void request_stop() noexcept { thread_.request_stop(); }
 
     std::size_t player_count() const { return player_count_; }
 
