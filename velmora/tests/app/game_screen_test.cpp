@@ -8,6 +8,7 @@
 #include <thread>
 
 #include <pakko/json.hpp>
+#include <test_support/waits.hpp>
 
 #include "game_log_fixture.hpp"
 #include "screen_doubles.hpp"
@@ -19,12 +20,12 @@ using namespace velmora;
 using vindle::events::Key;
 using History = GameScreen::History;
 
-// Waits until the history holds `count` states, for at most five seconds.
+// Waits until the history holds `count` states. Its readers and the match
+// thread tell nobody what they stored: the history is asked, as the screen
+// asks it each frame.
 bool holds(const History& history, std::size_t count) {
-    for (int i = 0; i < 500 && history.stored_states() < count; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return history.stored_states() == count;
+    return test_support::poll_until([&] { return history.stored_states() >= count; }) &&
+           history.stored_states() == count;
 }
 
 class GameScreenTest : public velmora::testing::ScreenTest {
@@ -114,6 +115,8 @@ TEST_F(GameScreenTest, PausedAtThreePointFourLeftStepsBackToZeroAndRightStopsAtT
 TEST_F(GameScreenTest, ALiveMatchIsPlayedOneTickAheadOfTheShownTime) {
     GameScreen screen(engine.vindle, new_full(velmora::testing::quick_start_match(5)), doubles.renderer(),
                       doubles.preferences());
+    // A tick played too early has no event to wait on: these pauses give
+    // it the time to show.
     screen.update(0);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_EQ(screen.history().stored_states(), 1u);

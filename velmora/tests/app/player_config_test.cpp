@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
 
 #include <pakko/pakko.hpp>
 #include <tarnwick/app/config_screen/tcp_player_config.hpp>
 #include <tarnwick/net/tcp_stream.hpp>
+#include <test_support/waits.hpp>
 
 #include "screen_fixture.hpp"
 
@@ -20,11 +19,10 @@ namespace tcp = tarnwick::app::config_screen::player::tcp;
 using TcpConfig = tcp::TcpPlayerConfig<Game>;
 using Row = tarnwick::app::config_screen::player::PlayerConfigWidget<Game>;
 
-// Asks the row until it is no longer waiting, for at most five seconds.
+// Asks the row until it is no longer waiting. The row learns of a client or
+// a failure only when asked, as the screen asks it each frame.
 tcp::Status settle(TcpConfig& config) {
-    for (int i = 0; i < 500 && (!config.ready() && config.status() == tcp::Status::Waiting); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    test_support::poll_until([&] { return config.ready() || config.status() != tcp::Status::Waiting; });
     return config.status();
 }
 
