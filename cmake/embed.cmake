@@ -2,7 +2,7 @@
 #
 # Embeds every file below <folder> (dot files aside) byte for byte into
 # <target>: the generated source defines <function>, declared in <header> as
-# returning std::span<const tarnwick::client_gen::EmbeddedFile>, with the
+# returning std::span<const pakko_gen::EmbeddedFile>, with the
 # files' paths relative to <folder>. Configuring again picks up edits as well
 # as new files.
 function(velmora_embed_files target folder header function)

@@ -32,4 +32,20 @@ bool visit_container(const pakko::Schema& schema, OnOption on_option, OnVec on_v
     return true;
 }
 
+// Hands a record, a one-of or an enumeration to its handler; false for
+// other kinds.
+template <class OnStruct, class OnOneOf, class OnEnum>
+bool visit_declared(const pakko::Schema& schema, OnStruct on_struct, OnOneOf on_one_of, OnEnum on_enum) {
+    if (const auto* record = schema.get_if<pakko::Struct>()) {
+        on_struct(*record);
+    } else if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) {
+        on_one_of(*one_of);
+    } else if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) {
+        on_enum(*enumeration);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 }  // namespace pakko_gen

@@ -11,10 +11,12 @@
 
 #include <pakko/schema.hpp>
 
+#include "pakko_gen/field_kinds.hpp"
 #include "pakko_gen/gen_result.hpp"
 #include "pakko_gen/generator.hpp"
 #include "pakko_gen/locals.hpp"
 #include "pakko_gen/templates.hpp"
+#include "pakko_gen/variants.hpp"
 #include "pakko_gen/writer.hpp"
 
 namespace pakko_gen {
@@ -36,42 +38,6 @@ struct ValueKinds {
 
 void visit_value(const pakko::Schema& schema, const ValueKinds& kinds);
 
-// The reader and writer statements of Java and Kotlin, which differ only in
-// how a statement ends (L::END) and in what L writes for enumerations,
-// optional values, lists and maps (L::read_enum, L::read_option, ...).
-template <class L>
-void assign_value(Writer& writer, std::string_view target, const pakko::Schema& schema, LoopCounter& loops) {
-    const std::string t(target);
-    visit_value(
-        schema,
-        {
-            .primitive = [&](std::string_view word) { writer.line(t, " = StreamUtil.read", word, "(stream)", L::END); },
-            .named = [&] { writer.line(t, " = model.", L::class_name(schema), ".readFrom(stream)", L::END); },
-            .enumeration =
-                [&](const pakko::Schema::Enum& enumeration) { L::read_enum(writer, t, schema, enumeration); },
-            .option = [&](const pakko::Schema::Option& option) { L::read_option(writer, t, option, loops); },
-            .vec = [&](const pakko::Schema::Vec& vec) { L::read_vec(writer, t, vec, loops); },
-            .map = [&](const pakko::Schema::Map& map) { L::read_map(writer, t, map, loops); },
-        });
-}
-
-template <class L>
-void write_value(Writer& writer, std::string_view value, const pakko::Schema& schema) {
-    const std::string v(value);
-    visit_value(
-        schema,
-        {
-            .primitive =
-                [&](std::string_view word) { writer.line("StreamUtil.write", word, "(stream, ", v, ")", L::END); },
-            .named = [&] { writer.line(v, ".writeTo(stream)", L::END); },
-            .enumeration =
-                [&](const pakko::Schema::Enum&) { writer.line("StreamUtil.writeInt(stream, ", v, ".tag)", L::END); },
-            .option = [&](const pakko::Schema::Option& option) { L::write_option(writer, v, option); },
-            .vec = [&](const pakko::Schema::Vec& vec) { L::write_vec(writer, v, vec); },
-            .map = [&](const pakko::Schema::Map& map) { L::write_map(writer, v, map); },
-        });
-}
-
 // How one language names its model files and writes each kind of type.
 struct ModelLanguage {
     std::string_view folder;     // of the helper's template
@@ -79,7 +45,7 @@ struct ModelLanguage {
     std::string_view extension;  // of the model files
     std::string (*class_name)(const pakko::Schema& schema);
     void (*write_head)(Writer& writer);
-    void (*write_struct)(Writer& writer, const pakko::Struct& record, const std::optional<VariantOf>& variant_of);
+    WriteStruct write_struct;
     void (*write_one_of)(Writer& writer, const std::string& name, const pakko::Schema::OneOf& one_of);
     void (*write_enum)(Writer& writer, const std::string& name, const pakko::Schema::Enum& enumeration);
 };
@@ -100,13 +66,10 @@ public:
         if (name.empty()) return;
         Writer writer;
         L.write_head(writer);
-        if (const auto* record = schema.get_if<pakko::Struct>()) {
-            L.write_struct(writer, *record, std::nullopt);
-        } else if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) {
-            L.write_one_of(writer, name, *one_of);
-        } else if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) {
-            L.write_enum(writer, name, *enumeration);
-        }
+        visit_declared(
+            schema, [&](const pakko::Struct& record) { L.write_struct(writer, record, std::nullopt); },
+            [&](const pakko::Schema::OneOf& one_of) { L.write_one_of(writer, name, one_of); },
+            [&](const pakko::Schema::Enum& enumeration) { L.write_enum(writer, name, enumeration); });
         files_["model/" + name + std::string(L.extension)] = std::move(writer).take_text();
     }
 

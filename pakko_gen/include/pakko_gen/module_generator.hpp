@@ -1,16 +1,7 @@
 #pragma once
 // Generators whose model is a module per record, one-of and enumeration, in
 // the order their types were added, with an index that names the modules
-// and a fixed stream helper where the language has them. Language gives the
-// paths and texts:
-//
-//   static constexpr std::string_view HELPER_PATH, HELPER_TEMPLATE;  // empty: none
-//   static constexpr std::string_view INDEX_PATH;  // empty: none
-//   static constexpr bool EMPTY_INDEX;  // whether an empty index is written
-//   static std::string module_path(const pakko::Schema&);
-//   static std::string index_line(const pakko::Schema&);
-//   // `project` is the package name the generator was given.
-//   static void write_module(Writer&, const pakko::Schema&, std::string_view project);
+// and a fixed stream helper where the language has them.
 #include <string>
 #include <string_view>
 
@@ -24,29 +15,39 @@
 
 namespace pakko_gen {
 
-template <class Language>
+// The paths and texts of one language's model.
+struct ModuleLanguage {
+    std::string_view helper_path;      // empty: no stream helper
+    std::string_view helper_template;  // the helper's text below pakko_gen/templates
+    std::string_view index_path;       // empty: no index
+    bool empty_index;                  // whether an empty index is written
+    std::string (*module_path)(const pakko::Schema& schema);
+    std::string (*index_line)(const pakko::Schema& schema);  // none without an index
+    // `project` is the package name the generator was given.
+    void (*write_module)(Writer& writer, const pakko::Schema& schema, std::string_view project);
+};
+
+template <const ModuleLanguage& L>
 class ModuleGenerator {
 public:
     using Options = EmptyOptions;
 
     ModuleGenerator(std::string_view name, std::string_view, Options) : project_(name) {
-        if constexpr (!Language::HELPER_PATH.empty()) {
-            files_.add(std::string(Language::HELPER_PATH), std::string(template_text(Language::HELPER_TEMPLATE)));
-        }
+        if (!L.helper_path.empty()) files_.add(std::string(L.helper_path), std::string(template_text(L.helper_template)));
     }
 
     // A module for a record, one-of or enumeration; nothing for other kinds.
     void add_only(const pakko::Schema& schema) {
         if (declared_name(schema) == nullptr) return;
         Writer writer;
-        Language::write_module(writer, schema, project_);
-        index_ += Language::index_line(schema);
-        files_.add(Language::module_path(schema), std::move(writer).take_text());
+        L.write_module(writer, schema, project_);
+        if (L.index_line != nullptr) index_ += L.index_line(schema);
+        files_.add(L.module_path(schema), std::move(writer).take_text());
     }
 
     GenResult result() && {
-        if (Language::INDEX_PATH.empty()) return std::move(files_);
-        if (Language::EMPTY_INDEX || !index_.empty()) files_.add(std::string(Language::INDEX_PATH), std::move(index_));
+        if (L.index_path.empty()) return std::move(files_);
+        if (L.empty_index || !index_.empty()) files_.add(std::string(L.index_path), std::move(index_));
         return std::move(files_);
     }
 

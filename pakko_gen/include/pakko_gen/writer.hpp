@@ -35,6 +35,23 @@ public:
         line("}");
     }
 
+    // The line `head`, what `then` writes one level deeper, the line (or
+    // lines) `middle`, what `otherwise` writes one level deeper, then `end`
+    // unless it is empty.
+    template <class Then, class Otherwise>
+    void if_else(std::string_view head, Then&& then, std::string_view middle, Otherwise&& otherwise,
+                 std::string_view end = "}") {
+        line(head);
+        indent();
+        then();
+        unindent();
+        line(middle);
+        indent();
+        otherwise();
+        unindent();
+        if (!end.empty()) line(end);
+    }
+
     std::size_t level() const noexcept { return level_; }
     const std::string& text() const noexcept { return text_; }
 

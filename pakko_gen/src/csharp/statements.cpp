@@ -3,6 +3,7 @@
 #include <pakko/overloaded.hpp>
 
 #include "pakko_gen/csharp/generator.hpp"
+#include "pakko_gen/tag_switch.hpp"
 
 namespace pakko_gen::csharp::statements {
 
@@ -11,29 +12,17 @@ namespace {
 using S = pakko::Schema;
 
 void assign_enum(Writer& writer, const std::string& t, const S::Enum& enumeration) {
-    auto name = NAMES.camel_case(enumeration.base_name);
-    writer.line("switch (reader.ReadInt32())");
-    writer.line("{");
-    for (std::size_t k = 0; k < enumeration.variants.size(); ++k) {
-        writer.line("case ", std::to_string(k), ":");
-        writer.line("    ", t, " = Model.", name, ".", NAMES.camel_case(enumeration.variants[k].name), ";");
-        writer.line("    break;");
-    }
-    writer.line("default:");
-    writer.line("    throw new System.Exception(\"Unexpected tag value\");");
-    writer.line("}");
+    const auto prefix = "Model." + NAMES.camel_case(enumeration.base_name) + ".";
+    // C# opens the switch's block on a line of its own.
+    write_enum_switch(
+        writer, "switch (reader.ReadInt32())\n{", t, enumeration,
+        [&](const pakko::Name& name) { return prefix + NAMES.camel_case(name); },
+        "throw new System.Exception(\"Unexpected tag value\");");
 }
 
 void assign_option(Writer& writer, const std::string& t, const S::Option& option, LoopCounter& loops) {
-    writer.line("if (reader.ReadBoolean())");
-    writer.line("{");
-    writer.indent();
-    assign(writer, t, *option.inner, loops);
-    writer.unindent();
-    writer.line("} else");
-    writer.line("{");
-    writer.line("    ", t, " = null;");
-    writer.line("}");
+    writer.if_else("if (reader.ReadBoolean())\n{", [&] { assign(writer, t, *option.inner, loops); }, "} else\n{",
+                   [&] { writer.line(t, " = null;"); });
 }
 
 void assign_vec(Writer& writer, const std::string& t, const S::Vec& vec, LoopCounter& loops) {
@@ -76,16 +65,12 @@ void write_string(Writer& writer, const std::string& x) {
 
 void write_option(Writer& writer, const std::string& x, const S::Option& option) {
     const bool nullable = value_kind(*option.inner);
-    writer.line("if (", nullable ? "!" + x + ".HasValue" : x + " == null", ")");
-    writer.line("{");
-    writer.line("    writer.Write(false);");
-    writer.line("} else");
-    writer.line("{");
-    writer.indent();
-    writer.line("writer.Write(true);");
-    write(writer, nullable ? x + ".Value" : x, *option.inner);
-    writer.unindent();
-    writer.line("}");
+    writer.if_else("if (" + (nullable ? "!" + x + ".HasValue" : x + " == null") + ")\n{",
+                   [&] { writer.line("writer.Write(false);"); }, "} else\n{",
+                   [&] {
+                       writer.line("writer.Write(true);");
+                       write(writer, nullable ? x + ".Value" : x, *option.inner);
+                   });
 }
 
 void write_vec(Writer& writer, const std::string& x, const S::Vec& vec) {

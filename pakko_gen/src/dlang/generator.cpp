@@ -1,8 +1,9 @@
 #include "pakko_gen/dlang/generator.hpp"
 
 #include "pakko_gen/dlang/code.hpp"
+#include "pakko_gen/field_kinds.hpp"
 #include "pakko_gen/tag_switch.hpp"
-#include "pakko_gen/templates.hpp"
+#include "pakko_gen/variants.hpp"
 #include "pakko_gen/writer.hpp"
 
 namespace pakko_gen::dlang {
@@ -17,70 +18,48 @@ void write_imports(Writer& writer) {
     writer.line();
 }
 
+void write_one_of(Writer& writer, const pakko::Schema::OneOf& one_of) {
+    auto base = NAMES.camel_case(one_of.base_name);
+    writer.braced("abstract class " + base + " {", [&] {
+        writer.line("abstract void writeTo(Stream writer) const;");
+        writer.braced("static " + base + " readFrom(Stream reader) {", [&] {
+            write_tag_switch(writer, "switch (reader.readInt()) {", one_of, NAMES, "readFrom(reader)",
+                             "throw new Exception(\"Unexpected tag value\");");
+        });
+        write_variants(writer, base, one_of, write_struct);
+    });
+}
+
+void write_enum(Writer& writer, const pakko::Schema::Enum& enumeration) {
+    writer.braced("enum " + NAMES.camel_case(enumeration.base_name) + " : int {", [&] {
+        for (std::size_t k = 0; k < enumeration.variants.size(); ++k) {
+            writer.line(NAMES.camel_case(enumeration.variants[k].name), " = ", std::to_string(k), ",");
+        }
+    });
+}
+
+std::string stem(const pakko::Schema& schema) { return NAMES.snake_case(*declared_name(schema)); }
+
+std::string module_path(const pakko::Schema& schema) { return "model/" + stem(schema) + ".d"; }
+
+std::string index_line(const pakko::Schema& schema) { return "public import " + stem(schema) + ";\n"; }
+
+void write_module(Writer& writer, const pakko::Schema& schema, std::string_view) {
+    visit_declared(
+        schema,
+        [&](const pakko::Struct& record) {
+            write_imports(writer);
+            write_struct(writer, record, std::nullopt);
+        },
+        [&](const pakko::Schema::OneOf& one_of) {
+            write_imports(writer);
+            write_one_of(writer, one_of);
+        },
+        [&](const pakko::Schema::Enum& enumeration) { write_enum(writer, enumeration); });
+}
+
 }  // namespace
 
-Generator::Generator(std::string_view, std::string_view, Options) {
-    files_.add("stream.d", std::string(template_text("dlang/stream.d")));
-}
-
-void Generator::add_only(const pakko::Schema& schema) {
-    if (const auto* record = schema.get_if<pakko::Struct>()) {
-        add_struct(*record);
-    } else if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) {
-        add_one_of(*one_of);
-    } else if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) {
-        add_enum(*enumeration);
-    }
-}
-
-void Generator::add_module(const pakko::Name& name, std::string text) {
-    auto stem = NAMES.snake_case(name);
-    files_.add("model/" + stem + ".d", std::move(text));
-    model_package_ += "public import " + stem + ";\n";
-}
-
-void Generator::add_struct(const pakko::Struct& record) {
-    Writer writer;
-    write_imports(writer);
-    write_struct(writer, record, std::nullopt);
-    add_module(record.name, std::move(writer).take_text());
-}
-
-void Generator::add_one_of(const pakko::Schema::OneOf& one_of) {
-    auto base = NAMES.camel_case(one_of.base_name);
-    Writer writer;
-    write_imports(writer);
-    writer.line("abstract class ", base, " {");
-    writer.indent();
-    writer.line("abstract void writeTo(Stream writer) const;");
-    writer.braced("static " + base + " readFrom(Stream reader) {", [&] {
-        write_tag_switch(writer, "switch (reader.readInt()) {", one_of, NAMES, "reader",
-                         "throw new Exception(\"Unexpected tag value\");");
-    });
-    for (std::size_t tag = 0; tag < one_of.variants.size(); ++tag) {
-        writer.line();
-        write_struct(writer, one_of.variants[tag], VariantOf{base, tag});
-    }
-    writer.unindent();
-    writer.line("}");
-    add_module(one_of.base_name, std::move(writer).take_text());
-}
-
-void Generator::add_enum(const pakko::Schema::Enum& enumeration) {
-    Writer writer;
-    writer.line("enum ", NAMES.camel_case(enumeration.base_name), " : int {");
-    writer.indent();
-    for (std::size_t k = 0; k < enumeration.variants.size(); ++k) {
-        writer.line(NAMES.camel_case(enumeration.variants[k].name), " = ", std::to_string(k), ",");
-    }
-    writer.unindent();
-    writer.line("}");
-    add_module(enumeration.base_name, std::move(writer).take_text());
-}
-
-GenResult Generator::result() && {
-    if (!model_package_.empty()) files_.add("model/package.d", std::move(model_package_));
-    return std::move(files_);
-}
+const ModuleLanguage MODEL{"stream.d", "dlang/stream.d", "model/package.d", false, module_path, index_line, write_module};
 
 }  // namespace pakko_gen::dlang

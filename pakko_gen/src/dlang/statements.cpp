@@ -3,6 +3,7 @@
 #include <pakko/overloaded.hpp>
 
 #include "pakko_gen/dlang/code.hpp"
+#include "pakko_gen/tag_switch.hpp"
 
 namespace pakko_gen::dlang::statements {
 
@@ -11,26 +12,16 @@ namespace {
 using S = pakko::Schema;
 
 void assign_enum(Writer& writer, const std::string& t, const S::Enum& enumeration) {
-    auto name = NAMES.camel_case(enumeration.base_name);
-    writer.line("switch (reader.readInt()) {");
-    for (std::size_t k = 0; k < enumeration.variants.size(); ++k) {
-        writer.line("case ", std::to_string(k), ":");
-        writer.line("    ", t, " = ", name, ".", NAMES.camel_case(enumeration.variants[k].name), ";");
-        writer.line("    break;");
-    }
-    writer.line("default:");
-    writer.line("    throw new Exception(\"Unexpected tag value\");");
-    writer.line("}");
+    const auto prefix = NAMES.camel_case(enumeration.base_name) + ".";
+    write_enum_switch(
+        writer, "switch (reader.readInt()) {", t, enumeration,
+        [&](const pakko::Name& name) { return prefix + NAMES.camel_case(name); },
+        "throw new Exception(\"Unexpected tag value\");");
 }
 
 void assign_option(Writer& writer, const std::string& t, const S::Option& option, LoopCounter& loops) {
-    writer.line("if (reader.readBool()) {");
-    writer.indent();
-    assign(writer, t, *option.inner, loops);
-    writer.unindent();
-    writer.line("} else {");
-    writer.line("    ", t, ".nullify();");
-    writer.line("}");
+    writer.if_else("if (reader.readBool()) {", [&] { assign(writer, t, *option.inner, loops); }, "} else {",
+                   [&] { writer.line(t, ".nullify();"); });
 }
 
 void assign_vec(Writer& writer, const std::string& t, const S::Vec& vec, LoopCounter& loops) {
@@ -55,9 +46,7 @@ void assign_map(Writer& writer, const std::string& t, const S::Map& map, LoopCou
 }
 
 void write_option(Writer& writer, const std::string& e, const S::Option& option) {
-    writer.line("if (", e, ".isNull()) {");
-    writer.line("    writer.write(false);");
-    writer.braced("} else {", [&] {
+    writer.if_else("if (" + e + ".isNull()) {", [&] { writer.line("writer.write(false);"); }, "} else {", [&] {
         writer.line("writer.write(true);");
         write(writer, e + ".get", *option.inner);
     });

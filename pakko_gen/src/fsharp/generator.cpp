@@ -1,5 +1,7 @@
 #include "pakko_gen/fsharp/generator.hpp"
 
+#include "pakko_gen/field_kinds.hpp"
+
 namespace pakko_gen::fsharp {
 
 namespace {
@@ -47,20 +49,19 @@ void write_union(Writer& writer, const pakko::Schema::OneOf& one_of) {
     for (int level = 0; level < 3; ++level) writer.unindent();
 }
 
-}  // namespace
+std::string module_path(const pakko::Schema& schema) { return "Model/" + NAMES.type_name(schema) + ".fs"; }
 
-std::string Model::module_path(const pakko::Schema& schema) { return "Model/" + NAMES.type_name(schema) + ".fs"; }
-
-void Model::write_module(Writer& writer, const pakko::Schema& schema, std::string_view project) {
+void write_module(Writer& writer, const pakko::Schema& schema, std::string_view project) {
     writer.line("#nowarn \"0058\"");
     writer.line("namespace ", NAMES.camel_case(pakko::Name(project)), ".Model");
-    if (const auto* record = schema.get_if<pakko::Struct>()) {
-        write_struct(writer, *record, std::nullopt, 0);
-    } else if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) {
-        write_union(writer, *one_of);
-    } else if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) {
-        write_enum(writer, *enumeration);
-    }
+    visit_declared(
+        schema, [&](const pakko::Struct& record) { write_struct(writer, record, std::nullopt, 0); },
+        [&](const pakko::Schema::OneOf& one_of) { write_union(writer, one_of); },
+        [&](const pakko::Schema::Enum& enumeration) { write_enum(writer, enumeration); });
 }
+
+}  // namespace
+
+const ModuleLanguage MODEL{"", "", "", false, module_path, nullptr, write_module};
 
 }  // namespace pakko_gen::fsharp

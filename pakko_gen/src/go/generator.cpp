@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "pakko_gen/field_kinds.hpp"
 #include "pakko_gen/go/code.hpp"
-#include "pakko_gen/templates.hpp"
+#include "pakko_gen/variants.hpp"
 #include "pakko_gen/writer.hpp"
 
 namespace pakko_gen::go {
@@ -27,8 +28,6 @@ void write_head(Writer& writer, const std::string& module_path, bool stream) {
     writer.line();
 }
 
-std::string file_name(const pakko::Name& name) { return "model/" + NAMES.snake_case(name) + ".go"; }
-
 // The reader function of a one-of or enumeration: a switch over the tags,
 // returning `values[tag]`. A one-of's case lines sit one level deeper than
 // its switch, an enumeration's at the switch's own level.
@@ -47,50 +46,26 @@ void write_tag_reader(Writer& writer, const std::string& type, const std::vector
     });
 }
 
-}  // namespace
-
-Generator::Generator(std::string_view name, std::string_view, Options) : module_path_(name) {
-    files_.add("stream/stream.go", std::string(template_text("go/stream/stream.go")));
-}
-
-void Generator::add_only(const pakko::Schema& schema) {
-    if (const auto* record = schema.get_if<pakko::Struct>()) {
-        add_struct(*record);
-    } else if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) {
-        add_one_of(*one_of);
-    } else if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) {
-        add_enum(*enumeration);
-    }
-}
-
-void Generator::add_struct(const pakko::Struct& record) {
-    Writer writer;
-    write_head(writer, module_path_, needs_stream(record));
+void write_struct_module(Writer& writer, const pakko::Struct& record, const std::string& module_path) {
+    write_head(writer, module_path, needs_stream(record));
     write_struct(writer, record, std::nullopt);
-    files_.add(file_name(record.name), std::move(writer).take_text());
 }
 
-void Generator::add_one_of(const pakko::Schema::OneOf& one_of) {
+void write_one_of(Writer& writer, const pakko::Schema::OneOf& one_of, const std::string& module_path) {
     auto base = NAMES.camel_case(one_of.base_name);
-    Writer writer;
-    write_head(writer, module_path_, true);
+    write_head(writer, module_path, true);
     writer.line("type ", base, " interface {");
     writer.line("    Write(writer io.Writer)");
     writer.line("}");
     std::vector<std::string> readers;
     for (const auto& variant : one_of.variants) readers.push_back("Read" + base + NAMES.camel_case(variant.name) + "(reader)");
     write_tag_reader(writer, base, readers, true);
-    for (std::size_t tag = 0; tag < one_of.variants.size(); ++tag) {
-        writer.line();
-        write_struct(writer, one_of.variants[tag], VariantOf{base, tag});
-    }
-    files_.add(file_name(one_of.base_name), std::move(writer).take_text());
+    write_variants(writer, base, one_of, write_struct);
 }
 
-void Generator::add_enum(const pakko::Schema::Enum& enumeration) {
+void write_enum(Writer& writer, const pakko::Schema::Enum& enumeration, const std::string& module_path) {
     auto name = NAMES.camel_case(enumeration.base_name);
-    Writer writer;
-    write_head(writer, module_path_, true);
+    write_head(writer, module_path, true);
     writer.line("type ", name, " int32");
     std::vector<std::string> constants;
     for (const auto& variant : enumeration.variants) constants.push_back(name + NAMES.camel_case(variant.name));
@@ -100,9 +75,22 @@ void Generator::add_enum(const pakko::Schema::Enum& enumeration) {
     writer.unindent();
     writer.line(")");
     write_tag_reader(writer, name, constants, false);
-    files_.add(file_name(enumeration.base_name), std::move(writer).take_text());
 }
 
-GenResult Generator::result() && { return std::move(files_); }
+std::string module_file(const pakko::Schema& schema) { return "model/" + NAMES.snake_case(*declared_name(schema)) + ".go"; }
+
+// `project` is the module path under which the model imports the stream
+// package, kept as given.
+void write_module(Writer& writer, const pakko::Schema& schema, std::string_view project) {
+    const std::string module_path(project);
+    visit_declared(
+        schema, [&](const pakko::Struct& record) { write_struct_module(writer, record, module_path); },
+        [&](const pakko::Schema::OneOf& one_of) { write_one_of(writer, one_of, module_path); },
+        [&](const pakko::Schema::Enum& enumeration) { write_enum(writer, enumeration, module_path); });
+}
+
+}  // namespace
+
+const ModuleLanguage MODEL{"stream/stream.go", "go/stream/stream.go", "", false, module_file, nullptr, write_module};
 
 }  // namespace pakko_gen::go

@@ -12,15 +12,14 @@ using S = pakko::Schema;
 
 void assign_option(Writer& writer, const std::string& t, const S::Option& option, LoopCounter& loops) {
     auto b = std::string(var_name(t));
-    writer.line("if ReadBool(reader) {");
-    writer.indent();
-    writer.line("var ", b, "Value ", type_name(*option.inner));
-    assign(writer, b + "Value", *option.inner, loops);
-    writer.line(t, " = &", b, "Value");
-    writer.unindent();
-    writer.line("} else {");
-    writer.line("    ", t, " = nil");
-    writer.line("}");
+    writer.if_else(
+        "if ReadBool(reader) {",
+        [&] {
+            writer.line("var ", b, "Value ", type_name(*option.inner));
+            assign(writer, b + "Value", *option.inner, loops);
+            writer.line(t, " = &", b, "Value");
+        },
+        "} else {", [&] { writer.line(t, " = nil"); });
 }
 
 void assign_vec(Writer& writer, const std::string& t, const pakko::Schema& schema, const S::Vec& vec,
@@ -46,9 +45,7 @@ void assign_map(Writer& writer, const std::string& t, const pakko::Schema& schem
 }
 
 void write_option(Writer& writer, const std::string& e, const S::Option& option) {
-    writer.line("if ", e, " == nil {");
-    writer.line("    WriteBool(writer, false)");
-    writer.braced("} else {", [&] {
+    writer.if_else("if " + e + " == nil {", [&] { writer.line("WriteBool(writer, false)"); }, "} else {", [&] {
         writer.line("WriteBool(writer, true)");
         write(writer, "(*" + e + ")", *option.inner);
     });

@@ -2,6 +2,7 @@
 
 #include "pakko_gen/java/names.hpp"
 #include "pakko_gen/java/statements.hpp"
+#include "pakko_gen/tag_switch.hpp"
 
 namespace pakko_gen::java {
 
@@ -15,30 +16,15 @@ void write_head(Writer& writer) {
 }
 
 void write_one_of(Writer& writer, const std::string& base, const pakko::Schema::OneOf& one_of) {
-    writer.line("public abstract class ", base, " {");
-    writer.indent();
-    writer.line("public abstract void writeTo(java.io.OutputStream stream) throws java.io.IOException;");
-    writer.line("public static ", base, " readFrom(java.io.InputStream stream) throws java.io.IOException {");
-    writer.indent();
-    writer.line("switch (StreamUtil.readInt(stream)) {");
-    writer.indent();
-    for (const auto& variant : one_of.variants) {
-        auto name = NAMES.camel_case(variant.name);
-        writer.line("case ", name, ".TAG:");
-        writer.line("    return ", name, ".readFrom(stream);");
-    }
-    writer.line("default:");
-    writer.line("    throw new java.io.IOException(\"Unexpected tag value\");");
-    writer.unindent();
-    writer.line("}");
-    writer.unindent();
-    writer.line("}");
-    for (std::size_t tag = 0; tag < one_of.variants.size(); ++tag) {
-        writer.line();
-        write_struct(writer, one_of.variants[tag], VariantOf{base, tag});
-    }
-    writer.unindent();
-    writer.line("}");
+    writer.braced("public abstract class " + base + " {", [&] {
+        writer.line("public abstract void writeTo(java.io.OutputStream stream) throws java.io.IOException;");
+        writer.braced("public static " + base + " readFrom(java.io.InputStream stream) throws java.io.IOException {",
+                      [&] {
+                          write_tag_switch(writer, "switch (StreamUtil.readInt(stream)) {", one_of, NAMES, "readFrom(stream)",
+                                           "throw new java.io.IOException(\"Unexpected tag value\");");
+                      });
+        write_variants(writer, base, one_of, write_struct);
+    });
 }
 
 void write_enum(Writer& writer, const std::string& name, const pakko::Schema::Enum& enumeration) {

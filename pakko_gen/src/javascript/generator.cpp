@@ -2,7 +2,15 @@
 
 #include <algorithm>
 
+#include "pakko_gen/field_kinds.hpp"
+
 namespace pakko_gen::javascript {
+
+std::string file_name(const pakko::Name& name) {
+    auto result = NAMES.snake_case(name);
+    std::replace(result.begin(), result.end(), '_', '-');
+    return result;
+}
 
 namespace {
 
@@ -43,32 +51,28 @@ void write_one_of(Writer& writer, const pakko::Schema& schema, const pakko::Sche
     writer.line("module.exports = ", base, ";");
 }
 
-}  // namespace
-
-std::string file_name(const pakko::Name& name) {
-    auto result = NAMES.snake_case(name);
-    std::replace(result.begin(), result.end(), '_', '-');
-    return result;
-}
-
-std::string Model::module_path(const pakko::Schema& schema) {
+std::string module_path(const pakko::Schema& schema) {
     return "model/" + file_name(*declared_name(schema)) + ".js";
 }
 
-std::string Model::index_line(const pakko::Schema& schema) {
+std::string index_line(const pakko::Schema& schema) {
     return "module.exports." + NAMES.type_name(schema) + " = require('./" + file_name(*declared_name(schema)) + "');\n";
 }
 
-void Model::write_module(Writer& writer, const pakko::Schema& schema, std::string_view) {
-    if (const auto* record = schema.get_if<pakko::Struct>()) {
-        write_imports(writer, schema);
-        write_struct(writer, *record, std::nullopt, 0);
-        writer.line("module.exports = ", NAMES.type_name(schema));
-    } else if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) {
-        write_one_of(writer, schema, *one_of);
-    } else if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) {
-        write_enum(writer, *enumeration);
-    }
+void write_module(Writer& writer, const pakko::Schema& schema, std::string_view) {
+    visit_declared(
+        schema,
+        [&](const pakko::Struct& record) {
+            write_imports(writer, schema);
+            write_struct(writer, record, std::nullopt, 0);
+            writer.line("module.exports = ", NAMES.type_name(schema));
+        },
+        [&](const pakko::Schema::OneOf& one_of) { write_one_of(writer, schema, one_of); },
+        [&](const pakko::Schema::Enum& enumeration) { write_enum(writer, enumeration); });
 }
+
+}  // namespace
+
+const ModuleLanguage MODEL{"stream-wrapper.js", "javascript/stream-wrapper.js", "model/index.js", true, module_path, index_line, write_module};
 
 }  // namespace pakko_gen::javascript

@@ -25,13 +25,8 @@ void open_count_loop(Writer& writer, LoopCounter& loops) {
 }
 
 void assign_option(Writer& writer, const std::string& t, const S::Option& option, LoopCounter& loops) {
-    writer.line("if (await stream.readBool()) {");
-    writer.indent();
-    assign(writer, t, *option.inner, loops);
-    writer.unindent();
-    writer.line("} else {");
-    writer.line("    ", t, " = null;");
-    writer.line("}");
+    writer.if_else("if (await stream.readBool()) {", [&] { assign(writer, t, *option.inner, loops); }, "} else {",
+                   [&] { writer.line(t, " = null;"); });
 }
 
 void assign_vec(Writer& writer, const std::string& t, const S::Vec& vec, LoopCounter& loops) {
@@ -57,14 +52,11 @@ void assign_map(Writer& writer, const std::string& t, const S::Map& map, LoopCou
 }
 
 void write_option(Writer& writer, const std::string& v, const S::Option& option) {
-    writer.line("if (", v, " === null) {");
-    writer.line("    await stream.writeBool(false);");
-    writer.line("} else {");
-    writer.indent();
-    writer.line("await stream.writeBool(true);");
-    write(writer, v, *option.inner);
-    writer.unindent();
-    writer.line("}");
+    writer.if_else("if (" + v + " === null) {", [&] { writer.line("await stream.writeBool(false);"); }, "} else {",
+                   [&] {
+                       writer.line("await stream.writeBool(true);");
+                       write(writer, v, *option.inner);
+                   });
 }
 
 void write_vec(Writer& writer, const std::string& v, const S::Vec& vec) {

@@ -15,34 +15,23 @@ void write_head(Writer& writer) {
 }
 
 void write_one_of(Writer& writer, const std::string& base, const pakko::Schema::OneOf& one_of) {
-    writer.line("abstract class ", base, " {");
-    writer.indent();
-    writer.line("@Throws(java.io.IOException::class)");
-    writer.line("abstract fun writeTo(stream: java.io.OutputStream)");
-    writer.line("companion object {");
-    writer.indent();
-    writer.line("@Throws(java.io.IOException::class)");
-    writer.line("fun readFrom(stream: java.io.InputStream): ", base, " {");
-    writer.indent();
-    writer.line("when (StreamUtil.readInt(stream)) {");
-    writer.indent();
-    for (const auto& variant : one_of.variants) {
-        auto name = NAMES.camel_case(variant.name);
-        writer.line(name, ".TAG -> return ", name, ".readFrom(stream)");
-    }
-    writer.line("else -> throw java.io.IOException(\"Unexpected tag value\")");
-    writer.unindent();
-    writer.line("}");
-    writer.unindent();
-    writer.line("}");
-    writer.unindent();
-    writer.line("}");
-    for (std::size_t tag = 0; tag < one_of.variants.size(); ++tag) {
-        writer.line();
-        write_struct(writer, one_of.variants[tag], VariantOf{base, tag});
-    }
-    writer.unindent();
-    writer.line("}");
+    writer.braced("abstract class " + base + " {", [&] {
+        writer.line("@Throws(java.io.IOException::class)");
+        writer.line("abstract fun writeTo(stream: java.io.OutputStream)");
+        writer.braced("companion object {", [&] {
+            writer.line("@Throws(java.io.IOException::class)");
+            writer.braced("fun readFrom(stream: java.io.InputStream): " + base + " {", [&] {
+                writer.braced("when (StreamUtil.readInt(stream)) {", [&] {
+                    for (const auto& variant : one_of.variants) {
+                        auto name = NAMES.camel_case(variant.name);
+                        writer.line(name, ".TAG -> return ", name, ".readFrom(stream)");
+                    }
+                    writer.line("else -> throw java.io.IOException(\"Unexpected tag value\")");
+                });
+            });
+        });
+        write_variants(writer, base, one_of, write_struct);
+    });
 }
 
 void write_enum(Writer& writer, const std::string& name, const pakko::Schema::Enum& enumeration) {

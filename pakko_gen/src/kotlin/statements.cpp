@@ -1,8 +1,8 @@
 #include <string>
 
+#include "pakko_gen/jvm_statements.hpp"
 #include "pakko_gen/kotlin/names.hpp"
 #include "pakko_gen/kotlin/statements.hpp"
-#include "pakko_gen/model_generator.hpp"
 
 namespace pakko_gen::kotlin::statements {
 
@@ -10,100 +10,69 @@ namespace {
 
 using S = pakko::Schema;
 
-void assign_option(Writer& writer, const std::string& t, const S::Option& option, LoopCounter& loops) {
-    writer.line("if (StreamUtil.readBoolean(stream)) {");
-    writer.indent();
-    assign(writer, t, *option.inner, loops);
-    writer.unindent();
-    writer.line("} else {");
-    writer.line("    ", t, " = null");
-    writer.line("}");
-}
-
-// The array constructor's lambda fills a local and yields it.
-void assign_vec(Writer& writer, const std::string& t, const S::Vec& vec, LoopCounter& loops) {
-    auto local = std::string(var_name(t)) + "Value";
-    writer.line(t, " = Array(StreamUtil.readInt(stream), {");
-    writer.indent();
-    writer.line("var ", local, ": ", type_name(*vec.element));
-    assign(writer, local, *vec.element, loops);
-    writer.line(local);
-    writer.unindent();
-    writer.line("})");
-}
-
-void assign_map(Writer& writer, const std::string& t, const S::Map& map, LoopCounter& loops) {
-    auto b = std::string(var_name(t));
-    auto s = b + "Size";
-    writer.line("val ", s, " = StreamUtil.readInt(stream)");
-    writer.line(t, " = mutableMapOf()");
-    auto i = loops.next();
-    writer.line("for (", i, " in 0 until ", s, ") {");
-    writer.indent();
-    writer.line("var ", b, "Key: ", type_name(*map.key));
-    assign(writer, b + "Key", *map.key, loops);
-    writer.line("var ", b, "Value: ", type_name(*map.value));
-    assign(writer, b + "Value", *map.value, loops);
-    writer.line(t, ".put(", b, "Key, ", b, "Value)");
-    writer.unindent();
-    writer.line("}");
-}
-
-void assign_enum(Writer& writer, const std::string& t, const pakko::Schema& schema, const S::Enum& enumeration) {
-    writer.line("when (StreamUtil.readInt(stream)) {");
-    for (std::size_t k = 0; k < enumeration.variants.size(); ++k) {
-        writer.line(std::to_string(k), " ->", t, " = model.", class_name(schema), ".",
-                    NAMES.shouty_snake_case(enumeration.variants[k].name));
-    }
-    writer.line("else -> throw java.io.IOException(\"Unexpected tag value\")");
-    writer.line("}");
-}
-
-// A local copy lets the compiler see that the value stays non-null.
-void write_option(Writer& writer, const std::string& v, const S::Option& option) {
-    auto b = std::string(var_name(v));
-    writer.line("val ", b, " = ", v, ";");
-    writer.line("if (", b, " == null) {");
-    writer.line("    StreamUtil.writeBoolean(stream, false)");
-    writer.line("} else {");
-    writer.indent();
-    writer.line("StreamUtil.writeBoolean(stream, true)");
-    write(writer, b, *option.inner);
-    writer.unindent();
-    writer.line("}");
-}
-
-void write_vec(Writer& writer, const std::string& v, const S::Vec& vec) {
-    auto element = std::string(var_name(v)) + "Element";
-    writer.line("StreamUtil.writeInt(stream, ", v, ".size)");
-    writer.line("for (", element, " in ", v, ") {");
-    writer.indent();
-    write(writer, element, *vec.element);
-    writer.unindent();
-    writer.line("}");
-}
-
-void write_map(Writer& writer, const std::string& v, const S::Map& map) {
-    auto entry = std::string(var_name(v)) + "Entry";
-    writer.line("StreamUtil.writeInt(stream, ", v, ".size)");
-    writer.line("for (", entry, " in ", v, ") {");
-    writer.indent();
-    write(writer, entry + ".key", *map.key);
-    write(writer, entry + ".value", *map.value);
-    writer.unindent();
-    writer.line("}");
-}
-
 struct Kotlin {
     static constexpr std::string_view END = "";
     static constexpr auto class_name = kotlin::class_name;
-    static constexpr auto read_enum = assign_enum;
-    static constexpr auto read_option = assign_option;
-    static constexpr auto read_vec = assign_vec;
-    static constexpr auto read_map = assign_map;
-    static constexpr auto write_option = statements::write_option;
-    static constexpr auto write_vec = statements::write_vec;
-    static constexpr auto write_map = statements::write_map;
+
+    // A local copy lets the compiler see that the value stays non-null.
+    static std::string option_value(Writer& writer, const std::string& v) {
+        auto local = std::string(var_name(v));
+        writer.line("val ", local, " = ", v, ";");
+        return local;
+    }
+
+    static void read_enum(Writer& writer, const std::string& t, const pakko::Schema& schema,
+                          const S::Enum& enumeration) {
+        writer.line("when (StreamUtil.readInt(stream)) {");
+        for (std::size_t k = 0; k < enumeration.variants.size(); ++k) {
+            writer.line(std::to_string(k), " ->", t, " = model.", class_name(schema), ".",
+                        NAMES.shouty_snake_case(enumeration.variants[k].name));
+        }
+        writer.line("else -> throw java.io.IOException(\"Unexpected tag value\")");
+        writer.line("}");
+    }
+
+    // The array constructor's lambda fills a local and yields it.
+    static void read_vec(Writer& writer, const std::string& t, const S::Vec& vec, LoopCounter& loops) {
+        auto local = std::string(var_name(t)) + "Value";
+        writer.line(t, " = Array(StreamUtil.readInt(stream), {");
+        writer.indent();
+        writer.line("var ", local, ": ", type_name(*vec.element));
+        assign(writer, local, *vec.element, loops);
+        writer.line(local);
+        writer.unindent();
+        writer.line("})");
+    }
+
+    static void read_map(Writer& writer, const std::string& t, const S::Map& map, LoopCounter& loops) {
+        auto b = std::string(var_name(t));
+        auto s = b + "Size";
+        writer.line("val ", s, " = StreamUtil.readInt(stream)");
+        writer.line(t, " = mutableMapOf()");
+        auto i = loops.next();
+        writer.braced("for (" + i + " in 0 until " + s + ") {", [&] {
+            writer.line("var ", b, "Key: ", type_name(*map.key));
+            assign(writer, b + "Key", *map.key, loops);
+            writer.line("var ", b, "Value: ", type_name(*map.value));
+            assign(writer, b + "Value", *map.value, loops);
+            writer.line(t, ".put(", b, "Key, ", b, "Value)");
+        });
+    }
+
+    static void write_vec(Writer& writer, const std::string& v, const S::Vec& vec) {
+        auto element = std::string(var_name(v)) + "Element";
+        writer.line("StreamUtil.writeInt(stream, ", v, ".size)");
+        writer.braced("for (" + element + " in " + v + ") {", [&] { write(writer, element, *vec.element); });
+    }
+
+    static void write_map(Writer& writer, const std::string& v, const S::Map& map) {
+        auto entry = std::string(var_name(v)) + "Entry";
+        writer.line("StreamUtil.writeInt(stream, ", v, ".size)");
+        writer.braced("for (" + entry + " in " + v + ") {", [&] {
+            write(writer, entry + ".key", *map.key);
+            write(writer, entry + ".value", *map.value);
+        });
+    }
 };
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "pakko_gen/python/generator.hpp"
 
+#include "pakko_gen/field_kinds.hpp"
+
 namespace pakko_gen::python {
 
 namespace {
@@ -39,22 +41,21 @@ void write_one_of(Writer& writer, const pakko::Schema::OneOf& one_of) {
 
 std::string module_name(const pakko::Schema& schema) { return NAMES.snake_case(*declared_name(schema)); }
 
-}  // namespace
+std::string module_path(const pakko::Schema& schema) { return "model/" + module_name(schema) + ".py"; }
 
-std::string Model::module_path(const pakko::Schema& schema) { return "model/" + module_name(schema) + ".py"; }
-
-std::string Model::index_line(const pakko::Schema& schema) {
+std::string index_line(const pakko::Schema& schema) {
     return "from ." + module_name(schema) + " import " + NAMES.type_name(schema) + "\n";
 }
 
-void Model::write_module(Writer& writer, const pakko::Schema& schema, std::string_view) {
-    if (const auto* record = schema.get_if<pakko::Struct>()) {
-        write_struct(writer, *record, std::nullopt, 0);
-    } else if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) {
-        write_one_of(writer, *one_of);
-    } else if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) {
-        write_enum(writer, *enumeration);
-    }
+void write_module(Writer& writer, const pakko::Schema& schema, std::string_view) {
+    visit_declared(
+        schema, [&](const pakko::Struct& record) { write_struct(writer, record, std::nullopt, 0); },
+        [&](const pakko::Schema::OneOf& one_of) { write_one_of(writer, one_of); },
+        [&](const pakko::Schema::Enum& enumeration) { write_enum(writer, enumeration); });
 }
+
+}  // namespace
+
+const ModuleLanguage MODEL{"stream_wrapper.py", "python/stream_wrapper.py", "model/__init__.py", false, module_path, index_line, write_module};
 
 }  // namespace pakko_gen::python

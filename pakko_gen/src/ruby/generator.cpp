@@ -1,5 +1,7 @@
 #include "pakko_gen/ruby/generator.hpp"
 
+#include "pakko_gen/field_kinds.hpp"
+
 namespace pakko_gen::ruby {
 
 namespace {
@@ -43,23 +45,25 @@ void write_one_of(Writer& writer, const pakko::Schema::OneOf& one_of) {
 
 std::string file_name(const pakko::Schema& schema) { return NAMES.snake_case(*declared_name(schema)); }
 
-}  // namespace
+std::string module_path(const pakko::Schema& schema) { return "model/" + file_name(schema) + ".rb"; }
 
-std::string Model::module_path(const pakko::Schema& schema) { return "model/" + file_name(schema) + ".rb"; }
-
-std::string Model::index_line(const pakko::Schema& schema) {
+std::string index_line(const pakko::Schema& schema) {
     return "require_relative 'model/" + file_name(schema) + "'\n";
 }
 
-void Model::write_module(Writer& writer, const pakko::Schema& schema, std::string_view) {
-    if (const auto* record = schema.get_if<pakko::Struct>()) {
-        for (const auto& field : record->fields) statements::add_for_field(writer, *field.schema);
-        write_struct(writer, *record, std::nullopt, 0);
-    } else if (const auto* one_of = schema.get_if<pakko::Schema::OneOf>()) {
-        write_one_of(writer, *one_of);
-    } else if (const auto* enumeration = schema.get_if<pakko::Schema::Enum>()) {
-        write_enum(writer, *enumeration);
-    }
+void write_module(Writer& writer, const pakko::Schema& schema, std::string_view) {
+    visit_declared(
+        schema,
+        [&](const pakko::Struct& record) {
+            for (const auto& field : record.fields) statements::add_for_field(writer, *field.schema);
+            write_struct(writer, record, std::nullopt, 0);
+        },
+        [&](const pakko::Schema::OneOf& one_of) { write_one_of(writer, one_of); },
+        [&](const pakko::Schema::Enum& enumeration) { write_enum(writer, enumeration); });
 }
+
+}  // namespace
+
+const ModuleLanguage MODEL{"stream_wrapper.rb", "ruby/stream_wrapper.rb", "model.rb", false, module_path, index_line, write_module};
 
 }  // namespace pakko_gen::ruby

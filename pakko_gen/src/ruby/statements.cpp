@@ -1,84 +1,42 @@
 #include <string>
 
 #include "pakko_gen/field_kinds.hpp"
-#include "pakko_gen/snake_stream.hpp"
 #include "pakko_gen/ruby/generator.hpp"
+#include "pakko_gen/snake_stream.hpp"
 
 namespace pakko_gen::ruby::statements {
 
 namespace {
 
-using S = pakko::Schema;
+struct Ruby {
+    static constexpr const NameStyle& NAMES = ruby::NAMES;
+    static constexpr std::string_view COLON = "";
+    static constexpr std::string_view END = "end";
+    static constexpr std::string_view NONE = "nil";
+    static constexpr std::string_view FALSE = "false";
+    static constexpr std::string_view TRUE = "true";
+    static constexpr std::string_view IS_NONE = ".nil?";
+    static constexpr std::string_view EMPTY_MAP = "Hash.new";
+    static constexpr std::string_view APPEND = "push";
+    static constexpr std::string_view REPEAT = "stream.read_int().times do |_|";
+    static constexpr std::string_view ITEMS = "";
 
-void assign_option(Writer& writer, const std::string& t, const S::Option& option) {
-    writer.line("if stream.read_bool()");
-    writer.indent();
-    assign(writer, t, *option.inner);
-    writer.unindent();
-    writer.line("else");
-    writer.line("    ", t, " = nil");
-    writer.line("end");
-}
+    static std::string length(std::string_view value) { return std::string(value) + ".length()"; }
 
-// An empty enumeration gets the bound -1 and so rejects every value.
-void assign_enum(Writer& writer, const std::string& t, const S::Enum& enumeration) {
-    auto last = static_cast<long long>(enumeration.variants.size()) - 1;
-    writer.line(t, " = stream.read_int()");
-    writer.line("if ", t, " < 0 || ", t, " > ", std::to_string(last));
-    writer.line("    raise \"Unexpected tag value\"");
-    writer.line("end");
-}
+    static std::string each(std::string_view items, std::string_view names) {
+        return std::string(items) + ".each do |" + std::string(names) + "|";
+    }
 
-void assign_vec(Writer& writer, const std::string& t, const S::Vec& vec) {
-    writer.line(t, " = []");
-    writer.line("stream.read_int().times do |_|");
-    writer.indent();
-    assign(writer, t + "_element", *vec.element);
-    writer.line(t, ".push(", t, "_element)");
-    writer.unindent();
-    writer.line("end");
-}
-
-void assign_map(Writer& writer, const std::string& t, const S::Map& map) {
-    writer.line(t, " = Hash.new");
-    writer.line("stream.read_int().times do |_|");
-    writer.indent();
-    assign(writer, t + "_key", *map.key);
-    assign(writer, t + "_value", *map.value);
-    writer.line(t, "[", t, "_key] = ", t, "_value");
-    writer.unindent();
-    writer.line("end");
-}
-
-void write_option(Writer& writer, const std::string& v, const S::Option& option) {
-    writer.line("if ", v, ".nil?");
-    writer.line("    stream.write_bool(false)");
-    writer.line("else");
-    writer.indent();
-    writer.line("stream.write_bool(true)");
-    write(writer, v, *option.inner);
-    writer.unindent();
-    writer.line("end");
-}
-
-void write_vec(Writer& writer, const std::string& v, const S::Vec& vec) {
-    writer.line("stream.write_int(", v, ".length())");
-    writer.line(v, ".each do |element|");
-    writer.indent();
-    write(writer, "element", *vec.element);
-    writer.unindent();
-    writer.line("end");
-}
-
-void write_map(Writer& writer, const std::string& v, const S::Map& map) {
-    writer.line("stream.write_int(", v, ".length())");
-    writer.line(v, ".each do |key, value|");
-    writer.indent();
-    write(writer, "key", *map.key);
-    write(writer, "value", *map.value);
-    writer.unindent();
-    writer.line("end");
-}
+    // An empty enumeration gets the bound -1 and so rejects every value.
+    static void read_enum(Writer& writer, const std::string& t, const pakko::Schema& schema) {
+        const auto& enumeration = *schema.get_if<pakko::Schema::Enum>();
+        auto last = static_cast<long long>(enumeration.variants.size()) - 1;
+        writer.line(t, " = stream.read_int()");
+        writer.line("if ", t, " < 0 || ", t, " > ", std::to_string(last));
+        writer.line("    raise \"Unexpected tag value\"");
+        writer.line("end");
+    }
+};
 
 }  // namespace
 
@@ -89,23 +47,11 @@ void add_for_field(Writer& writer, const pakko::Schema& schema) {
 }
 
 void assign(Writer& writer, std::string_view target, const pakko::Schema& schema) {
-    if (snake_stream::assign_plain(writer, target, schema, NAMES)) return;
-    std::string t(target);
-    auto on_option = [&](const S::Option& option) { assign_option(writer, t, option); };
-    auto on_vec = [&](const S::Vec& vec) { assign_vec(writer, t, vec); };
-    auto on_map = [&](const S::Map& map) { assign_map(writer, t, map); };
-    if (visit_container(schema, on_option, on_vec, on_map)) return;
-    if (const auto* enumeration = schema.get_if<S::Enum>()) {
-        assign_enum(writer, t, *enumeration);
-    }
+    snake_stream::assign<Ruby>(writer, target, schema);
 }
 
 void write(Writer& writer, std::string_view value, const pakko::Schema& schema) {
-    if (snake_stream::write_plain(writer, value, schema)) return;
-    std::string v(value);
-    visit_container(
-        schema, [&](const S::Option& option) { write_option(writer, v, option); },
-        [&](const S::Vec& vec) { write_vec(writer, v, vec); }, [&](const S::Map& map) { write_map(writer, v, map); });
+    snake_stream::write<Ruby>(writer, value, schema);
 }
 
 }  // namespace pakko_gen::ruby::statements

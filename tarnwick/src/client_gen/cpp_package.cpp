@@ -1,7 +1,5 @@
 #include "tarnwick/client_gen/cpp_package.hpp"
 
-#include <array>
-
 #include <pakko/names.hpp>
 #include <pakko_gen/cpp/generator.hpp>
 
@@ -13,12 +11,9 @@ namespace tarnwick::client_gen::cpp_package {
 namespace {
 
 std::vector<FixedFile> fixed_files() {
-    constexpr std::array<std::string_view, 3> build_lines{
-        "cmake -DCMAKE_CXX_STANDARD=20 -DCMAKE_BUILD_TYPE=RELEASE -DCMAKE_VERBOSE_MAKEFILE=ON .",
-        "cmake --build . --config Release", "cp project_name /output/"};
     std::vector<FixedFile> files{
         {"Dockerfile", std::string(client_template("cpp/Dockerfile"))},
-        {"compile.sh", compile_script("MyStrategy.cpp", "MyStrategy.cpp", build_lines)},
+        {"compile.sh", compile_script("MyStrategy.cpp", "MyStrategy.cpp", build_lines::CPP)},
         {"run.sh", run_script("./project_name")},
     };
     for (const char* name : {"CMakeLists.txt", "TcpStream.hpp", "TcpStream.cpp", "DebugInterface.hpp",

@@ -1,7 +1,5 @@
 #include "tarnwick/client_gen/csharp_package.hpp"
 
-#include <array>
-
 #include <pakko/io.hpp>
 #include <pakko_gen/csharp/generator.hpp>
 
@@ -29,10 +27,9 @@ Command run_local(const ClientGenOptions& options) {
 }
 
 std::vector<FixedFile> image_files(std::string_view strategy_file) {
-    constexpr std::array<std::string_view, 1> build_lines{"dotnet publish -c Release -o /output/"};
     return {
         {"Dockerfile", std::string(client_template("csharp/Dockerfile"))},
-        {"compile.sh", compile_script(strategy_file, strategy_file, build_lines)},
+        {"compile.sh", compile_script(strategy_file, strategy_file, build_lines::DOTNET)},
         {"run.sh", run_script("dotnet ./project_name.dll")},
     };
 }

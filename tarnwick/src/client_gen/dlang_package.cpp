@@ -1,7 +1,5 @@
 #include "tarnwick/client_gen/dlang_package.hpp"
 
-#include <array>
-
 #include <pakko_gen/dlang/generator.hpp>
 
 #include "tarnwick/client_gen/scripts.hpp"
@@ -12,10 +10,9 @@ namespace tarnwick::client_gen::dlang_package {
 namespace {
 
 std::vector<FixedFile> fixed_files() {
-    constexpr std::array<std::string_view, 2> build_lines{"dub build -b release", "cp project_name /output/"};
     std::vector<FixedFile> files{
         {"Dockerfile", std::string(client_template("dlang/Dockerfile"))},
-        {"compile.sh", compile_script("my_strategy.d", "source/my_strategy.d", build_lines)},
+        {"compile.sh", compile_script("my_strategy.d", "source/my_strategy.d", build_lines::DLANG)},
         {"run.sh", run_script("./project_name")},
         {"dub.json", std::string(client_template("dlang/dub.json"))},
     };

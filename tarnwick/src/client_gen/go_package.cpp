@@ -1,7 +1,5 @@
 #include "tarnwick/client_gen/go_package.hpp"
 
-#include <array>
-
 #include <pakko_gen/go/generator.hpp>
 
 #include "tarnwick/client_gen/scripts.hpp"
@@ -12,10 +10,9 @@ namespace tarnwick::client_gen::go_package {
 namespace {
 
 std::vector<FixedFile> fixed_files() {
-    constexpr std::array<std::string_view, 2> build_lines{"go build -o project_name", "cp project_name /output/"};
     std::vector<FixedFile> files{
         {"Dockerfile", std::string(client_template("go/Dockerfile"))},
-        {"compile.sh", compile_script("my_strategy.go", "my_strategy.go", build_lines)},
+        {"compile.sh", compile_script("my_strategy.go", "my_strategy.go", build_lines::GO)},
         {"run.sh", run_script("./project_name")},
     };
     for (const char* name : {"go.mod", "debug_interface.go", "main.go", "my_strategy.go"}) {

@@ -9,13 +9,11 @@ namespace tarnwick::client_gen::maven {
 
 std::vector<FixedFile> scripts(Compiler compiler, std::string_view strategy_file, std::string_view strategy_path) {
     const bool native = compiler == Compiler::GraalVM;
-    const std::array<std::string_view, 2> build_lines{
-        "mvn package --batch-mode", native ? "cp target/project_name-native-with-dependencies /output/"
-                                           : "cp target/project_name-jar-with-dependencies.jar /output/"};
     const std::string dockerfile = "java/Dockerfile-" + std::string(COMPILER_NAMES[static_cast<std::size_t>(compiler)]);
     return {
         {"Dockerfile", std::string(client_template(dockerfile))},
-        {"compile.sh", compile_script(strategy_file, strategy_path, build_lines)},
+        {"compile.sh", compile_script(strategy_file, strategy_path,
+                                              native ? build_lines::MAVEN_NATIVE : build_lines::MAVEN_JAR)},
         {"run.sh", run_script(native ? "./project_name-native-with-dependencies"
                                      : "java -Xmx250m -jar ./project_name-jar-with-dependencies.jar")},
     };

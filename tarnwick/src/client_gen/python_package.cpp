@@ -4,19 +4,18 @@
 
 #include <pakko_gen/python/generator.hpp>
 
+#include "tarnwick/client_gen/scripts.hpp"
+
 namespace tarnwick::client_gen::python_package {
 
 std::vector<FixedFile> fixed_files(Compiler compiler) {
-    constexpr std::array<std::string_view, 3> cpython_build{
-        "find . -name '*.pyx' -exec cythonize -i {} \\;", "python -m py_compile main.py", "cp -r * /output/"};
-    constexpr std::array<std::string_view, 2> pypy_build{"pypy3 -m py_compile main.py", "cp -r * /output/"};
     constexpr std::array<std::string_view, 3> sources{"main.py", "debug_interface.py", "my_strategy.py"};
     if (compiler == Compiler::PyPy) {
         return script_package_files(
-            {"python", "python/Dockerfile.pypy", "my_strategy.py", pypy_build, "pypy3 ./main.py", sources});
+            {"python", "python/Dockerfile.pypy", "my_strategy.py", build_lines::PYPY, "pypy3 ./main.py", sources});
     }
     return script_package_files(
-        {"python", "python/Dockerfile.cpython", "my_strategy.py", cpython_build, "python ./main.py", sources});
+        {"python", "python/Dockerfile.cpython", "my_strategy.py", build_lines::CPYTHON, "python ./main.py", sources});
 }
 
 void Package::gen(const ClientGenOptions& options, const GenOptions& gen_options,

@@ -1,7 +1,5 @@
 #include "tarnwick/client_gen/rust_package.hpp"
 
-#include <array>
-
 #include <pakko_gen/rust/generator.hpp>
 
 #include "tarnwick/client_gen/error.hpp"
@@ -13,11 +11,9 @@ namespace tarnwick::client_gen::rust_package {
 namespace {
 
 std::vector<FixedFile> fixed_files() {
-    constexpr std::array<std::string_view, 2> build_lines{"cargo build --release --offline",
-                                                          "cp target/release/project_name /output/"};
     return {
         {"Dockerfile", std::string(client_template("rust/Dockerfile"))},
-        {"compile.sh", compile_script("my_strategy.rs", "src/my_strategy.rs", build_lines)},
+        {"compile.sh", compile_script("my_strategy.rs", "src/my_strategy.rs", build_lines::RUST)},
         {"run.sh", run_script("./project_name")},
         {"Cargo.toml", std::string(client_template("rust/Cargo.toml"))},
         {"src/main.rs", std::string(client_template("rust/main.rs"))},

@@ -21,28 +21,23 @@ PlayerTypes player_types(std::shared_ptr<vindle::Vindle> vindle, vindle::ui::The
     });
 }
 
+template <class Kind>
+std::string CaptionedConfig<Kind>::name() const {
+    return kimbly::localization::translate(Kind::NAME);
+}
+
+template <class Kind>
+vindle::ui::WidgetBox CaptionedConfig<Kind>::ui() {
+    return vindle::ui::boxed(tarnwick::app::config_screen::caption(*theme_, Kind::CAPTION));
+}
+
+template class CaptionedConfig<keyboard_player::ConfigKind>;
+template class CaptionedConfig<quickstart_player::config::ConfigKind>;
+
+velmora::PlayerBox keyboard_player::ConfigKind::make() { return std::make_unique<Player<Game>>(); }
+
+velmora::PlayerBox quickstart_player::config::ConfigKind::make() {
+    return std::make_unique<QuickStartPlayer<Game>>();
+}
+
 }  // namespace velmora
-
-namespace velmora::keyboard_player {
-
-std::string Config::name() const { return kimbly::localization::translate("keyboard"); }
-
-vindle::ui::WidgetBox Config::ui() {
-    return vindle::ui::boxed(tarnwick::app::config_screen::caption(*theme_, "Keyboard player"));
-}
-
-velmora::PlayerBox Config::get() { return std::make_unique<Player<Game>>(); }
-
-}  // namespace velmora::keyboard_player
-
-namespace velmora::quickstart_player::config {
-
-std::string Config::name() const { return kimbly::localization::translate("quickstart"); }
-
-vindle::ui::WidgetBox Config::ui() {
-    return vindle::ui::boxed(tarnwick::app::config_screen::caption(*theme_, "Quick start player"));
-}
-
-velmora::PlayerBox Config::get() { return std::make_unique<QuickStartPlayer<Game>>(); }
-
-}  // namespace velmora::quickstart_player::config

@@ -28,20 +28,9 @@ std::string type_name(const pakko::Schema& schema);
 std::string type_name_prearray(const pakko::Schema& schema);
 std::string type_post_array(const pakko::Schema& schema);
 
-// What sets the C# model apart in ModuleGenerator: no stream helper and
-// no index; each file opens the project's model namespace.
-struct Model {
-    static constexpr std::string_view HELPER_PATH = "";
-    static constexpr std::string_view HELPER_TEMPLATE = "";
-    static constexpr std::string_view INDEX_PATH = "";
-    static constexpr bool EMPTY_INDEX = false;
+extern const ModuleLanguage MODEL;
 
-    static std::string module_path(const pakko::Schema& schema);
-    static std::string index_line(const pakko::Schema&) { return {}; }
-    static void write_module(Writer& writer, const pakko::Schema& schema, std::string_view project);
-};
-
-using Generator = ModuleGenerator<Model>;
+using Generator = ModuleGenerator<MODEL>;
 
 // A struct, or for a variant (`base` set) a class derived from its base.
 void write_struct(Writer& writer, const pakko::Struct& record, const std::optional<pakko::Name>& base,

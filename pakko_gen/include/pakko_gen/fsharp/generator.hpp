@@ -21,20 +21,9 @@ inline constexpr NameStyle NAMES{renames::FSHARP};
 // The F# type of a value of the schema.
 std::string type_name(const pakko::Schema& schema);
 
-// What sets the F# model apart in ModuleGenerator: no stream helper and
-// no index; each file opens the project's model namespace.
-struct Model {
-    static constexpr std::string_view HELPER_PATH = "";
-    static constexpr std::string_view HELPER_TEMPLATE = "";
-    static constexpr std::string_view INDEX_PATH = "";
-    static constexpr bool EMPTY_INDEX = false;
+extern const ModuleLanguage MODEL;
 
-    static std::string module_path(const pakko::Schema& schema);
-    static std::string index_line(const pakko::Schema&) { return {}; }
-    static void write_module(Writer& writer, const pakko::Schema& schema, std::string_view project);
-};
-
-using Generator = ModuleGenerator<Model>;
+using Generator = ModuleGenerator<MODEL>;
 
 // A record type; for a union case (`base` set) the record it carries, named
 // after the union and the case, whose writer writes the case's tag first.

@@ -21,19 +21,9 @@ inline constexpr NameStyle NAMES{renames::CPP};
 // name with hyphens for underscores.
 std::string file_name(const pakko::Name& name);
 
-// What sets the JavaScript model apart in ModuleGenerator.
-struct Model {
-    static constexpr std::string_view HELPER_PATH = "stream-wrapper.js";
-    static constexpr std::string_view HELPER_TEMPLATE = "javascript/stream-wrapper.js";
-    static constexpr std::string_view INDEX_PATH = "model/index.js";
-    static constexpr bool EMPTY_INDEX = true;
+extern const ModuleLanguage MODEL;
 
-    static std::string module_path(const pakko::Schema& schema);
-    static std::string index_line(const pakko::Schema& schema);
-    static void write_module(Writer& writer, const pakko::Schema& schema, std::string_view project);
-};
-
-using Generator = ModuleGenerator<Model>;
+using Generator = ModuleGenerator<MODEL>;
 
 // The require lines of a record's or a one-of's module, each module once;
 // enumerations need none.

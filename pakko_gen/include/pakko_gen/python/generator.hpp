@@ -16,19 +16,9 @@ namespace pakko_gen::python {
 
 inline constexpr NameStyle NAMES{renames::CPP};
 
-// What sets the Python model apart in ModuleGenerator.
-struct Model {
-    static constexpr std::string_view HELPER_PATH = "stream_wrapper.py";
-    static constexpr std::string_view HELPER_TEMPLATE = "python/stream_wrapper.py";
-    static constexpr std::string_view INDEX_PATH = "model/__init__.py";
-    static constexpr bool EMPTY_INDEX = false;
+extern const ModuleLanguage MODEL;
 
-    static std::string module_path(const pakko::Schema& schema);
-    static std::string index_line(const pakko::Schema& schema);
-    static void write_module(Writer& writer, const pakko::Schema& schema, std::string_view project);
-};
-
-using Generator = ModuleGenerator<Model>;
+using Generator = ModuleGenerator<MODEL>;
 
 // One class, with the import lines its fields need directly above it. A
 // variant (`base` set) carries its TAG and is attached to its base class.

@@ -16,19 +16,9 @@ namespace pakko_gen::ruby {
 
 inline constexpr NameStyle NAMES{renames::CPP};
 
-// What sets the Ruby model apart in ModuleGenerator.
-struct Model {
-    static constexpr std::string_view HELPER_PATH = "stream_wrapper.rb";
-    static constexpr std::string_view HELPER_TEMPLATE = "ruby/stream_wrapper.rb";
-    static constexpr std::string_view INDEX_PATH = "model.rb";
-    static constexpr bool EMPTY_INDEX = false;
+extern const ModuleLanguage MODEL;
 
-    static std::string module_path(const pakko::Schema& schema);
-    static std::string index_line(const pakko::Schema& schema);
-    static void write_module(Writer& writer, const pakko::Schema& schema, std::string_view project);
-};
-
-using Generator = ModuleGenerator<Model>;
+using Generator = ModuleGenerator<MODEL>;
 
 // One class; a variant (`base` set) carries its TAG and writes it first.
 void write_struct(Writer& writer, const pakko::Struct& record, const std::optional<pakko::Name>& base,

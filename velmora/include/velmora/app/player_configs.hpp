@@ -3,6 +3,7 @@
 // every kind in the order a row's kind button steps through them.
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include <tarnwick/app/config_screen/player.hpp>
 #include <vindle/context.hpp>
@@ -22,43 +23,53 @@ PlayerTypes player_types(std::shared_ptr<vindle::Vindle> vindle, vindle::ui::The
 
 }  // namespace velmora
 
-namespace velmora::keyboard_player {
+namespace velmora {
 
-// The person at the window plays with the mouse and keys.
-class Config final : public PlayerConfig {
+// A player kind whose row shows only its caption, ready at once. Kind gives
+// NAME (the English of its translated name), CAPTION, the Options it is
+// saved as, and make() for its player.
+template <class Kind>
+class CaptionedConfig final : public PlayerConfig {
 public:
-    Config(std::shared_ptr<vindle::Vindle> vindle, vindle::ui::ThemeHandle theme)
+    CaptionedConfig(std::shared_ptr<vindle::Vindle> vindle, vindle::ui::ThemeHandle theme)
         : vindle_(std::move(vindle)), theme_(std::move(theme)) {}
 
     std::string name() const override;
     vindle::ui::WidgetBox ui() override;
     bool ready() override { return true; }
-    velmora::PlayerBox get() override;
-    PlayerOptions to_options() const override { return {player_options::Keyboard{}}; }
+    velmora::PlayerBox get() override { return Kind::make(); }
+    PlayerOptions to_options() const override { return {typename Kind::Options{}}; }
 
 private:
     std::shared_ptr<vindle::Vindle> vindle_;
     vindle::ui::ThemeHandle theme_;
 };
+
+}  // namespace velmora
+
+namespace velmora::keyboard_player {
+
+// The person at the window plays with the mouse and keys.
+struct ConfigKind {
+    using Options = player_options::Keyboard;
+    static constexpr std::string_view NAME = "keyboard";
+    static constexpr std::string_view CAPTION = "Keyboard player";
+    static velmora::PlayerBox make();
+};
+
+using Config = CaptionedConfig<ConfigKind>;
 
 }  // namespace velmora::keyboard_player
 
 namespace velmora::quickstart_player::config {
 
-class Config final : public PlayerConfig {
-public:
-    Config(std::shared_ptr<vindle::Vindle> vindle, vindle::ui::ThemeHandle theme)
-        : vindle_(std::move(vindle)), theme_(std::move(theme)) {}
-
-    std::string name() const override;
-    vindle::ui::WidgetBox ui() override;
-    bool ready() override { return true; }
-    velmora::PlayerBox get() override;
-    PlayerOptions to_options() const override { return {player_options::QuickStart{}}; }
-
-private:
-    std::shared_ptr<vindle::Vindle> vindle_;
-    vindle::ui::ThemeHandle theme_;
+struct ConfigKind {
+    using Options = player_options::QuickStart;
+    static constexpr std::string_view NAME = "quickstart";
+    static constexpr std::string_view CAPTION = "Quick start player";
+    static velmora::PlayerBox make();
 };
+
+using Config = CaptionedConfig<ConfigKind>;
 
 }  // namespace velmora::quickstart_player::config

@@ -1,10 +1,10 @@
-#include "tarnwick/client_gen/templates.hpp"
+#include "pakko_gen/templates.hpp"
 
 #include <string>
 
 #include <kimbly/panic.hpp>
 
-namespace tarnwick::client_gen {
+namespace pakko_gen {
 
 std::string_view embedded_text(std::span<const EmbeddedFile> files, std::string_view path) {
     for (const auto& file : files) {
@@ -13,4 +13,4 @@ std::string_view embedded_text(std::span<const EmbeddedFile> files, std::string_
     kimbly::panic("No embedded file " + std::string(path));
 }
 
-}  // namespace tarnwick::client_gen
+}  // namespace pakko_gen
