@@ -43,15 +43,16 @@ struct ModelLanguage {
     std::string_view folder;     // of the helper's template
     std::string_view helper;     // path of the stream helper file, below the folder too
     std::string_view extension;  // of the model files
+    std::string_view end;        // how a statement ends
     std::string (*class_name)(const pakko::Schema& schema);
-    void (*write_head)(Writer& writer);
     WriteStruct write_struct;
     void (*write_one_of)(Writer& writer, const std::string& name, const pakko::Schema::OneOf& one_of);
     void (*write_enum)(Writer& writer, const std::string& name, const pakko::Schema::Enum& enumeration);
 };
 
 // A generator that writes "model/" + class name + extension per record,
-// one-of and enumeration, and starts from the language's stream helper.
+// one-of and enumeration, each in the package "model" importing the stream
+// helper util.StreamUtil, and starts from the language's stream helper.
 template <const ModelLanguage& L>
 class ModelGenerator {
 public:
@@ -65,7 +66,10 @@ public:
         auto name = L.class_name(schema);
         if (name.empty()) return;
         Writer writer;
-        L.write_head(writer);
+        writer.line("package model", L.end);
+        writer.line();
+        writer.line("import util.StreamUtil", L.end);
+        writer.line();
         visit_declared(
             schema, [&](const pakko::Struct& record) { L.write_struct(writer, record, std::nullopt); },
             [&](const pakko::Schema::OneOf& one_of) { L.write_one_of(writer, name, one_of); },

@@ -33,7 +33,8 @@ public:
     using Options = EmptyOptions;
 
     ModuleGenerator(std::string_view name, std::string_view, Options) : project_(name) {
-        if (!L.helper_path.empty()) files_.add(std::string(L.helper_path), std::string(template_text(L.helper_template)));
+        if (!L.helper_path.empty())
+            files_.add(std::string(L.helper_path), std::string(template_text(L.helper_template)));
     }
 
     // A module for a record, one-of or enumeration; nothing for other kinds.

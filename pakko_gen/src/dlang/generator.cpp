@@ -60,6 +60,7 @@ void write_module(Writer& writer, const pakko::Schema& schema, std::string_view)
 
 }  // namespace
 
-const ModuleLanguage MODEL{"stream.d", "dlang/stream.d", "model/package.d", false, module_path, index_line, write_module};
+const ModuleLanguage MODEL{"stream.d",  "dlang/stream.d", "model/package.d", false,
+                           module_path, index_line,       write_module};
 
 }  // namespace pakko_gen::dlang

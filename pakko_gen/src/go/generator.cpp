@@ -58,7 +58,8 @@ void write_one_of(Writer& writer, const pakko::Schema::OneOf& one_of, const std:
     writer.line("    Write(writer io.Writer)");
     writer.line("}");
     std::vector<std::string> readers;
-    for (const auto& variant : one_of.variants) readers.push_back("Read" + base + NAMES.camel_case(variant.name) + "(reader)");
+    for (const auto& variant : one_of.variants)
+        readers.push_back("Read" + base + NAMES.camel_case(variant.name) + "(reader)");
     write_tag_reader(writer, base, readers, true);
     write_variants(writer, base, one_of, write_struct);
 }
@@ -77,7 +78,9 @@ void write_enum(Writer& writer, const pakko::Schema::Enum& enumeration, const st
     write_tag_reader(writer, name, constants, false);
 }
 
-std::string module_file(const pakko::Schema& schema) { return "model/" + NAMES.snake_case(*declared_name(schema)) + ".go"; }
+std::string module_file(const pakko::Schema& schema) {
+    return "model/" + NAMES.snake_case(*declared_name(schema)) + ".go";
+}
 
 // `project` is the module path under which the model imports the stream
 // package, kept as given.

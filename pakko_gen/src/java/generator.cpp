@@ -8,21 +8,14 @@ namespace pakko_gen::java {
 
 namespace {
 
-void write_head(Writer& writer) {
-    writer.line("package model;");
-    writer.line();
-    writer.line("import util.StreamUtil;");
-    writer.line();
-}
-
 void write_one_of(Writer& writer, const std::string& base, const pakko::Schema::OneOf& one_of) {
     writer.braced("public abstract class " + base + " {", [&] {
         writer.line("public abstract void writeTo(java.io.OutputStream stream) throws java.io.IOException;");
-        writer.braced("public static " + base + " readFrom(java.io.InputStream stream) throws java.io.IOException {",
-                      [&] {
-                          write_tag_switch(writer, "switch (StreamUtil.readInt(stream)) {", one_of, NAMES, "readFrom(stream)",
-                                           "throw new java.io.IOException(\"Unexpected tag value\");");
-                      });
+        writer.braced(
+            "public static " + base + " readFrom(java.io.InputStream stream) throws java.io.IOException {", [&] {
+                write_tag_switch(writer, "switch (StreamUtil.readInt(stream)) {", one_of, NAMES, "readFrom(stream)",
+                                 "throw new java.io.IOException(\"Unexpected tag value\");");
+            });
         write_variants(writer, base, one_of, write_struct);
     });
 }
@@ -45,7 +38,7 @@ void write_enum(Writer& writer, const std::string& name, const pakko::Schema::En
 
 }  // namespace
 
-const ModelLanguage MODEL{
-    "java", "util/StreamUtil.java", ".java", class_name, write_head, write_struct, write_one_of, write_enum};
+const ModelLanguage MODEL{"java",     "util/StreamUtil.java", ".java",      ";",
+                          class_name, write_struct,           write_one_of, write_enum};
 
 }  // namespace pakko_gen::java

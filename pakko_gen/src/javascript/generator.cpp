@@ -73,6 +73,7 @@ void write_module(Writer& writer, const pakko::Schema& schema, std::string_view)
 
 }  // namespace
 
-const ModuleLanguage MODEL{"stream-wrapper.js", "javascript/stream-wrapper.js", "model/index.js", true, module_path, index_line, write_module};
+const ModuleLanguage MODEL{
+    "stream-wrapper.js", "javascript/stream-wrapper.js", "model/index.js", true, module_path, index_line, write_module};
 
 }  // namespace pakko_gen::javascript

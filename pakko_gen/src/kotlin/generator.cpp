@@ -7,13 +7,6 @@ namespace pakko_gen::kotlin {
 
 namespace {
 
-void write_head(Writer& writer) {
-    writer.line("package model");
-    writer.line();
-    writer.line("import util.StreamUtil");
-    writer.line();
-}
-
 void write_one_of(Writer& writer, const std::string& base, const pakko::Schema::OneOf& one_of) {
     writer.braced("abstract class " + base + " {", [&] {
         writer.line("@Throws(java.io.IOException::class)");
@@ -48,7 +41,7 @@ void write_enum(Writer& writer, const std::string& name, const pakko::Schema::En
 
 }  // namespace
 
-const ModelLanguage MODEL{"kotlin",   "util/StreamUtil.kt", ".kt",        class_name,
-                          write_head, write_struct,         write_one_of, write_enum};
+const ModelLanguage MODEL{"kotlin",   "util/StreamUtil.kt", ".kt",        "",
+                          class_name, write_struct,         write_one_of, write_enum};
 
 }  // namespace pakko_gen::kotlin

@@ -56,6 +56,7 @@ void write_module(Writer& writer, const pakko::Schema& schema, std::string_view)
 
 }  // namespace
 
-const ModuleLanguage MODEL{"stream_wrapper.py", "python/stream_wrapper.py", "model/__init__.py", false, module_path, index_line, write_module};
+const ModuleLanguage MODEL{
+    "stream_wrapper.py", "python/stream_wrapper.py", "model/__init__.py", false, module_path, index_line, write_module};
 
 }  // namespace pakko_gen::python

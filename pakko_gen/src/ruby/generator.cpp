@@ -64,6 +64,7 @@ void write_module(Writer& writer, const pakko::Schema& schema, std::string_view)
 
 }  // namespace
 
-const ModuleLanguage MODEL{"stream_wrapper.rb", "ruby/stream_wrapper.rb", "model.rb", false, module_path, index_line, write_module};
+const ModuleLanguage MODEL{"stream_wrapper.rb", "ruby/stream_wrapper.rb", "model.rb", false, module_path, index_line,
+                           write_module};
 
 }  // namespace pakko_gen::ruby

@@ -9,13 +9,6 @@ namespace {
 
 constexpr std::string_view UNEXPECTED_TAG = "case _ => throw new java.io.IOException(\"Unexpected tag value\")";
 
-void write_head(Writer& writer) {
-    writer.line("package model");
-    writer.line();
-    writer.line("import util.StreamUtil");
-    writer.line();
-}
-
 void write_one_of(Writer& writer, const std::string& base, const pakko::Schema::OneOf& one_of) {
     writer.line("sealed trait ", base, " {");
     writer.line("    def writeTo(stream: java.io.OutputStream)");
@@ -72,7 +65,7 @@ void write_enum(Writer& writer, const std::string& name, const pakko::Schema::En
 
 }  // namespace
 
-const ModelLanguage MODEL{
-    "scala", "util/StreamUtil.scala", ".scala", class_name, write_head, write_struct, write_one_of, write_enum};
+const ModelLanguage MODEL{"scala",   "util/StreamUtil.scala", ".scala", "", class_name, write_struct, write_one_of,
+                          write_enum};
 
 }  // namespace pakko_gen::scala

@@ -21,23 +21,25 @@ PlayerTypes player_types(std::shared_ptr<vindle::Vindle> vindle, vindle::ui::The
     });
 }
 
-template <class Kind>
-std::string CaptionedConfig<Kind>::name() const {
-    return kimbly::localization::translate(Kind::NAME);
+template <const CaptionedKind& K>
+std::string CaptionedConfig<K>::name() const {
+    return kimbly::localization::translate(K.name);
 }
 
-template <class Kind>
-vindle::ui::WidgetBox CaptionedConfig<Kind>::ui() {
-    return vindle::ui::boxed(tarnwick::app::config_screen::caption(*theme_, Kind::CAPTION));
+template <const CaptionedKind& K>
+vindle::ui::WidgetBox CaptionedConfig<K>::ui() {
+    return vindle::ui::boxed(tarnwick::app::config_screen::caption(*theme_, K.caption));
 }
 
-template class CaptionedConfig<keyboard_player::ConfigKind>;
-template class CaptionedConfig<quickstart_player::config::ConfigKind>;
+const CaptionedKind keyboard_player::CONFIG_KIND{
+    "keyboard", "Keyboard player", [] { return PlayerOptions{player_options::Keyboard{}}; },
+    []() -> PlayerBox { return std::make_unique<keyboard_player::Player<Game>>(); }};
 
-velmora::PlayerBox keyboard_player::ConfigKind::make() { return std::make_unique<Player<Game>>(); }
+const CaptionedKind quickstart_player::config::CONFIG_KIND{
+    "quickstart", "Quick start player", [] { return PlayerOptions{player_options::QuickStart{}}; },
+    []() -> PlayerBox { return std::make_unique<quickstart_player::QuickStartPlayer<Game>>(); }};
 
-velmora::PlayerBox quickstart_player::config::ConfigKind::make() {
-    return std::make_unique<QuickStartPlayer<Game>>();
-}
+template class CaptionedConfig<keyboard_player::CONFIG_KIND>;
+template class CaptionedConfig<quickstart_player::config::CONFIG_KIND>;
 
 }  // namespace velmora

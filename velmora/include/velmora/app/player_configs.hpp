@@ -25,10 +25,15 @@ PlayerTypes player_types(std::shared_ptr<vindle::Vindle> vindle, vindle::ui::The
 
 namespace velmora {
 
-// A player kind whose row shows only its caption, ready at once. Kind gives
-// NAME (the English of its translated name), CAPTION, the Options it is
-// saved as, and make() for its player.
-template <class Kind>
+// A player kind whose row shows only its caption, ready at once.
+struct CaptionedKind {
+    std::string_view name;  // the English of its translated name
+    std::string_view caption;
+    PlayerOptions (*options)();  // what the row is saved as
+    velmora::PlayerBox (*make)();
+};
+
+template <const CaptionedKind& K>
 class CaptionedConfig final : public PlayerConfig {
 public:
     CaptionedConfig(std::shared_ptr<vindle::Vindle> vindle, vindle::ui::ThemeHandle theme)
@@ -37,8 +42,8 @@ public:
     std::string name() const override;
     vindle::ui::WidgetBox ui() override;
     bool ready() override { return true; }
-    velmora::PlayerBox get() override { return Kind::make(); }
-    PlayerOptions to_options() const override { return {typename Kind::Options{}}; }
+    velmora::PlayerBox get() override { return K.make(); }
+    PlayerOptions to_options() const override { return K.options(); }
 
 private:
     std::shared_ptr<vindle::Vindle> vindle_;
@@ -50,26 +55,14 @@ private:
 namespace velmora::keyboard_player {
 
 // The person at the window plays with the mouse and keys.
-struct ConfigKind {
-    using Options = player_options::Keyboard;
-    static constexpr std::string_view NAME = "keyboard";
-    static constexpr std::string_view CAPTION = "Keyboard player";
-    static velmora::PlayerBox make();
-};
-
-using Config = CaptionedConfig<ConfigKind>;
+extern const CaptionedKind CONFIG_KIND;
+using Config = CaptionedConfig<CONFIG_KIND>;
 
 }  // namespace velmora::keyboard_player
 
 namespace velmora::quickstart_player::config {
 
-struct ConfigKind {
-    using Options = player_options::QuickStart;
-    static constexpr std::string_view NAME = "quickstart";
-    static constexpr std::string_view CAPTION = "Quick start player";
-    static velmora::PlayerBox make();
-};
-
-using Config = CaptionedConfig<ConfigKind>;
+extern const CaptionedKind CONFIG_KIND;
+using Config = CaptionedConfig<CONFIG_KIND>;
 
 }  // namespace velmora::quickstart_player::config
