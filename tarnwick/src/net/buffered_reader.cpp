@@ -8,7 +8,7 @@ namespace tarnwick::net {
 BufferedReader::BufferedReader(TcpStream stream, std::size_t capacity)
     : stream_(std::move(stream)), buffer_(std::max<std::size_t>(capacity, 1)) {}
 
-void BufferedReader::read_exact(std::span<std::byte> out) {
+void BufferedReader::read_through(std::span<std::byte> out) {
     while (!out.empty()) {
         if (begin_ == end_) {
             // A request at least as large as the buffer gains nothing from it.

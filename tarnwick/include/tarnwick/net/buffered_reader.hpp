@@ -2,6 +2,7 @@
 // Reads a connection in large pieces so that decoding field by field does not
 // cost a system call per field.
 #include <cstddef>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -18,11 +19,22 @@ public:
     explicit BufferedReader(TcpStream stream, std::size_t capacity = DEFAULT_CAPACITY);
 
     // Errors as TcpStream::read_exact; buffered bytes are served first.
-    void read_exact(std::span<std::byte> out) override;
+    // Decoding asks for a few bytes at a time, nearly always already here:
+    // that case stays inline for callers that know the reader's type.
+    void read_exact(std::span<std::byte> out) override {
+        if (out.size() <= end_ - begin_) {
+            if (!out.empty()) std::memcpy(out.data(), buffer_.data() + begin_, out.size());
+            begin_ += out.size();
+            return;
+        }
+        read_through(out);
+    }
 
     TcpStream& stream() noexcept { return stream_; }
 
 private:
+    void read_through(std::span<std::byte> out);
+
     TcpStream stream_;
     std::vector<std::byte> buffer_;
     std::size_t begin_ = 0;  // first unread byte in buffer_

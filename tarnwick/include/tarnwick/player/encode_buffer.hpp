@@ -1,0 +1,54 @@
+#pragma once
+// Collects one encoded message at a time. Most of a view's bytes come in
+// writes of one or four bytes; here each is a bounds check and a copy, not a
+// growth check per byte. The storage is kept from message to message and
+// only grows, so once the largest message has been seen no tick allocates.
+#include <cstddef>
+#include <cstring>
+#include <memory>
+#include <span>
+#include <utility>
+
+#include <pakko/io.hpp>
+
+namespace tarnwick::player {
+
+class EncodeBuffer final : public pakko::Writer {
+public:
+    EncodeBuffer() = default;
+    // The source is left empty, never pointing into the storage it gave away.
+    EncodeBuffer(EncodeBuffer&& other) noexcept
+        : storage_(std::move(other.storage_)),
+          end_(std::exchange(other.end_, nullptr)),
+          limit_(std::exchange(other.limit_, nullptr)) {}
+    EncodeBuffer& operator=(EncodeBuffer&& other) noexcept {
+        storage_ = std::move(other.storage_);
+        end_ = std::exchange(other.end_, nullptr);
+        limit_ = std::exchange(other.limit_, nullptr);
+        return *this;
+    }
+
+    // Starts the next message; the storage stays.
+    void clear() noexcept { end_ = storage_.get(); }
+
+    void write_all(std::span<const std::byte> bytes) override {
+        if (bytes.empty()) return;
+        if (bytes.size() > static_cast<std::size_t>(limit_ - end_)) grow(bytes.size());
+        std::memcpy(end_, bytes.data(), bytes.size());
+        end_ += bytes.size();
+    }
+
+    // The message so far; valid until the next write or clear.
+    std::span<const std::byte> bytes() const noexcept {
+        return {storage_.get(), static_cast<std::size_t>(end_ - storage_.get())};
+    }
+
+private:
+    void grow(std::size_t more);
+
+    std::unique_ptr<std::byte[]> storage_;
+    std::byte* end_ = nullptr;    // one past the message's last byte
+    std::byte* limit_ = nullptr;  // one past the storage
+};
+
+}  // namespace tarnwick::player
