@@ -28,7 +28,7 @@
 # (<target>_slow_tests, label slow) and toolchain/*.cpp the suite that builds
 # generated code with other languages' tool chains (<target>_toolchain_tests,
 # label toolchain; VELMORA_CXX names the C++ compiler; the variable
-# VELMORA_TOOLCHAIN_LOCK_<target>, when set, names a resource that its tests
+# VELMORA_TOOLCHAIN_LOCK_<target>, when set, lists resources that its tests
 # hold one at a time). Every test links `test_support`
 # (kimbly/tests/support). Sources and tests are globbed, so a new module
 # needs no edit here.
@@ -100,11 +100,15 @@ function(_velmora_target target dir srcs deps test_deps roots)
     endif()
     if(suite STREQUAL fast)
       gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60)
-    elseif(suite STREQUAL toolchain AND DEFINED VELMORA_TOOLCHAIN_LOCK_${target})
-      gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS ${suite}
-                           RESOURCE_LOCK ${VELMORA_TOOLCHAIN_LOCK_${target}})
     else()
       gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS ${suite})
+    endif()
+    if(suite STREQUAL toolchain AND DEFINED VELMORA_TOOLCHAIN_LOCK_${target})
+      # Discovery would split a list of resources into separate properties,
+      # so the locks are set by a file that CTest reads after the tests.
+      set(locks ${CMAKE_CURRENT_BINARY_DIR}/${exe}_locks.cmake)
+      file(WRITE ${locks} "if(${exe}_TESTS)\n  set_tests_properties(\${${exe}_TESTS} PROPERTIES RESOURCE_LOCK \"${VELMORA_TOOLCHAIN_LOCK_${target}}\")\nendif()\n")
+      set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${locks})
     endif()
   endforeach()
 endfunction()
