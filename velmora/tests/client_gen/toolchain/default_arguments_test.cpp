@@ -178,7 +178,9 @@ TEST_P(ClientWithoutArguments, ConnectsTo127001Port31001WithTheDefaultTokenAndEn
     net::TcpListener listener = listen_on_default_port();
     cg::ClientRun run(logged(start, dir / "client.txt"));
     try {
-        if (auto token = finish_at_once(listener)) EXPECT_EQ(*token, DEFAULT_TOKEN);
+        if (auto token = finish_at_once(listener)) {
+            EXPECT_EQ(*token, DEFAULT_TOKEN);
+        }
     } catch (const pakko::IoError& error) {
         ADD_FAILURE() << "talking to the client: " << error.what();
     }
