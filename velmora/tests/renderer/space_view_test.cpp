@@ -2,12 +2,14 @@
 
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "renderer/view_fixture.hpp"
 #include "velmora/renderer/player_colors.hpp"
 #include "velmora/renderer/view_lookup.hpp"
+#include "velmora/renderer/space/alive_index.hpp"
 #include "velmora/renderer/space/effects.hpp"
 #include "velmora/renderer/space/fleet.hpp"
 #include "velmora/renderer/space/nebulae.hpp"
@@ -62,7 +64,7 @@ TEST(SpaceView, BuilderBaseSpinsItsLaterPartsOnlyWhenActive) {
     Tick tick(before, next_tick(before));
     const CurrentState state = tick.at(0.5);
     const Scene scene{state, tick.log};
-    const auto alive = alive_entities(state);
+    const AliveIndex alive(scene, alive_entities(state));
 
     const float expected[] = {0.0f, -0.1f * 10.5f, 0.1f * 10.5f, -0.1f * 10.5f};
     for (std::size_t part = 0; part < 4; ++part) {
@@ -136,9 +138,42 @@ TEST_F(SpaceViewShootout, DeadEntityStaysForHalfATickThenExplodes) {
     EXPECT_NEAR(blasts[0].position.x, 6.5f, TOLERANCE);
 }
 
+// Each pass of the view walks the index of its type; the index holds every
+// alive ship and building once, moved to the shown moment, and no resource.
+TEST_F(SpaceViewShootout, AliveIndexGroupsEntitiesByTypeInIdOrder) {
+    before.entities.by_id.clear();
+    const usize house = add_entity(before, EntityType::House, owner, at(9, 9));
+    const usize first = add_entity(before, EntityType::RangedUnit, owner, at(1, 1));
+    add_entity(before, EntityType::Resource, std::nullopt, at(5, 5));
+    const usize doomed = add_entity(before, EntityType::MeleeUnit, owner, at(3, 1));
+    const usize last = add_entity(before, EntityType::RangedUnit, owner, at(2, 1));
+    Model after = next_tick(before);
+    after.entities.by_id.erase(doomed);
+    Tick shootout(before, after);
+    const CurrentState state = shootout.at(0.25);
+    const AliveIndex alive(Scene{state, shootout.log}, alive_entities(state));
+
+    const auto ids = [](std::span<const AliveEntity> entries) {
+        std::vector<usize> result;
+        for (const AliveEntity& entry : entries) result.push_back(entry.id);
+        return result;
+    };
+    EXPECT_EQ(ids(alive.all()), (std::vector<usize>{house, first, doomed, last}));
+    EXPECT_EQ(ids(alive.of_type(EntityType::RangedUnit)), (std::vector<usize>{first, last}));
+    EXPECT_EQ(ids(alive.of_type(EntityType::MeleeUnit)), (std::vector<usize>{doomed}));  // until mid-tick
+    EXPECT_TRUE(alive.of_type(EntityType::Resource).empty());
+    EXPECT_TRUE(alive.of_type(EntityType::Turret).empty());
+    const AliveEntity& moved = alive.of_type(EntityType::House).front();
+    EXPECT_EQ(moved.entity->position, at(9, 9));
+    ASSERT_TRUE(moved.moment);
+    EXPECT_NEAR(moved.moment->position.x, 9.0f + static_cast<float>(properties_of(after, EntityType::House).size) / 2,
+                TOLERANCE);
+}
+
 TEST_F(SpaceViewShootout, RingsShowHealthBeforeTheHitUntilMidTick) {
     const CurrentState early = tick.at(0.4);
-    const auto rings = health_rings(Scene{early, tick.log}, alive_entities(early));
+    const Scene early_scene{early, tick.log};
+    const auto rings = health_rings(early_scene, AliveIndex(early_scene, alive_entities(early)));
     ASSERT_EQ(rings.size(), 2u);
     EXPECT_EQ(rings[0].value, 1.0f);
     EXPECT_EQ(rings[0].color, player_color(2));
@@ -150,7 +185,8 @@ TEST_F(SpaceViewShootout, RingsShowHealthBeforeTheHitUntilMidTick) {
     EXPECT_EQ(rings[0].size, 0.45f);
 
     const CurrentState at_end = tick.at(1.0);
-    const auto late_rings = health_rings(Scene{at_end, tick.log}, alive_entities(at_end));
+    const Scene end_scene{at_end, tick.log};
+    const auto late_rings = health_rings(end_scene, AliveIndex(end_scene, alive_entities(at_end)));
     EXPECT_EQ(late_rings.size(), 1u);
     EXPECT_FALSE(tick.log.reported(BrokenData::MissingRecord));
 }
@@ -164,15 +200,14 @@ TEST(SpaceView, TrailShowsOnlyWhileMoving) {
     after.entities.by_id.at(mover).position = at(4, 3);
     Tick tick(before, after);
     const CurrentState state = tick.at(1.0);
-    const auto ships = spaceships(Scene{state, tick.log}, alive_entities(state), EntityType::BuilderUnit,
-                                  player(before, owner));
+    const AliveIndex alive(Scene{state, tick.log}, alive_entities(state));
+    const auto ships = spaceships(alive, EntityType::BuilderUnit, player(before, owner));
     ASSERT_EQ(ships.bodies.size(), 2u);
     EXPECT_EQ(ships.trails[0].color, (kimbly::ColorF32{1, 1, 0, 1}));
     EXPECT_EQ(ships.trails[1].color.a, 0.0f);
     EXPECT_EQ(ships.bodies[0].size, 0.2f);
     EXPECT_EQ(ships.bodies[0].color, (kimbly::ColorF32{1, 1, 1, 1}));
-    EXPECT_TRUE(spaceships(Scene{state, tick.log}, alive_entities(state), EntityType::MeleeUnit, player(before, owner))
-                    .bodies.empty());
+    EXPECT_TRUE(spaceships(alive, EntityType::MeleeUnit, player(before, owner)).bodies.empty());
     (void)idle;
 }
 
@@ -227,7 +262,7 @@ TEST(SpaceView, BrokenStatesLeaveOutWhatTheyLack) {
 
     EXPECT_EQ(bullets(scene).size(), 1u);  // the attacker without owner shoots nothing
     EXPECT_TRUE(tick.log.reported(BrokenData::MissingAttacker));
-    EXPECT_EQ(health_rings(scene, alive_entities(state)).size(), 2u);  // not the stray's
+    EXPECT_EQ(health_rings(scene, AliveIndex(scene, alive_entities(state))).size(), 2u);  // not the stray's
     EXPECT_TRUE(tick.log.reported(BrokenData::MissingOwner));
 
     tick.shown_data.by_id.erase(shooter);

@@ -59,13 +59,13 @@ Renderer::Renderer(std::shared_ptr<vindle::Vindle> engine, Assets assets, kimbly
 
 void Renderer::draw(const DrawArgs& args) {
     const Scene scene{args.state, log_};
-    const std::vector<model::usize> alive = alive_entities(args.state);
+    const AliveIndex alive(scene, alive_entities(args.state));
 
     ovra::draw::clear(args.framebuffer, BACKGROUND_COLOR, 1.0f);
     sprites_.draw(args.framebuffer, args.camera, assets_.glow, stars_);
-    draw_spaceships(args, scene, alive, model::EntityType::BuilderUnit, assets_.unit.worker);
-    draw_spaceships(args, scene, alive, model::EntityType::MeleeUnit, assets_.unit.melee);
-    draw_spaceships(args, scene, alive, model::EntityType::RangedUnit, assets_.unit.ranged);
+    draw_spaceships(args, alive, model::EntityType::BuilderUnit, assets_.unit.worker);
+    draw_spaceships(args, alive, model::EntityType::MeleeUnit, assets_.unit.melee);
+    draw_spaceships(args, alive, model::EntityType::RangedUnit, assets_.unit.ranged);
     draw_building(args, scene, alive, assets_.buildings.base_a, model::EntityType::BuilderBase, true);
     draw_building(args, scene, alive, assets_.buildings.base_b, model::EntityType::MeleeBase, false);
     draw_building(args, scene, alive, assets_.buildings.base_c, model::EntityType::RangedBase, false);
@@ -83,19 +83,18 @@ void Renderer::draw(const DrawArgs& args) {
     fog_.draw(args.framebuffer, args.camera, fog::visible_cells(args.state.game, args.player_filter));
 }
 
-void Renderer::draw_spaceships(const DrawArgs& args, const Scene& scene, const std::vector<model::usize>& alive,
-                               model::EntityType type, Spaceship& ship) {
+void Renderer::draw_spaceships(const DrawArgs& args, const AliveIndex& alive, model::EntityType type,
+                               Spaceship& ship) {
     for (const model::Player& player : args.state.game.players.iter()) {
         const ovra::Texture2d* texture = texture_of(ship.textures, player);
         if (texture == nullptr) continue;
-        const ShipPlacements ships = spaceships(scene, alive, type, player);
+        const ShipPlacements ships = spaceships(alive, type, player);
         models_.draw(args.framebuffer, args.camera, ship.spaceship, *texture, ships.bodies);
         if (ship.trail) models_.draw(args.framebuffer, args.camera, *ship.trail, ship.trail_texture, ships.trails);
     }
 }
 
-void Renderer::draw_building(const DrawArgs& args, const Scene& scene, const std::vector<model::usize>& alive,
-                             Building& building, model::EntityType type, bool spin) {
+void Renderer::draw_building(const DrawArgs& args, const Scene& scene, const AliveIndex& alive, Building& building, model::EntityType type, bool spin) {
     const std::size_t part_count = building.parts.size();
     for (const model::Player& player : args.state.game.players.iter()) {
         const ovra::Texture2d* texture = texture_of(building.textures, player);

@@ -73,13 +73,11 @@ std::vector<Billboard> explosions(const Scene& scene) {
     return sprites;
 }
 
-std::vector<Ring> health_rings(const Scene& scene, std::span<const model::usize> alive) {
+std::vector<Ring> health_rings(const Scene& scene, const AliveIndex& alive) {
     std::vector<Ring> rings;
     const model::Model* previous = scene.previous_game();
-    for (model::usize id : alive) {
-        const model::Entity* entity = find_entity(scene.state, id);
-        if (entity == nullptr || !is_unit(entity->entity_type)) continue;
-        const auto moment = interpolated_entity(scene, id, scene.t());
+    for (const auto& [id, entity, moment] : alive.all()) {
+        if (!is_unit(entity->entity_type)) continue;
         const model::EntityProperties* properties = find_properties(scene.game(), entity->entity_type, scene.log);
         const auto color = owner_color(scene.game(), entity->player_id, scene.log);
         if (!moment || properties == nullptr || !color) continue;

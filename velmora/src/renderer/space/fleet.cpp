@@ -15,23 +15,17 @@ constexpr kimbly::ColorF32 WHITE{1.0f, 1.0f, 1.0f, 1.0f};
 // The player's entities of `type` among `alive`, with their motion at the
 // shown moment.
 template <class F>
-void for_each_owned(const Scene& scene, std::span<const model::usize> alive, model::EntityType type,
-                    const model::Player& player, F&& visit) {
-    for (model::usize id : alive) {
-        const model::Entity* entity = find_entity(scene.state, id);
-        if (entity == nullptr || entity->entity_type != type) continue;
-        const auto moment = interpolated_entity(scene, id, scene.t());
-        if (!moment || moment->owner != player.id) continue;
-        visit(*entity, *moment);
+void for_each_owned(const AliveIndex& alive, model::EntityType type, const model::Player& player, F&& visit) {
+    for (const AliveEntity& entry : alive.of_type(type)) {
+        if (entry.moment && entry.moment->owner == player.id) visit(*entry.entity, *entry.moment);
     }
 }
 
 }  // namespace
 
-ShipPlacements spaceships(const Scene& scene, std::span<const model::usize> alive, model::EntityType type,
-                          const model::Player& player) {
+ShipPlacements spaceships(const AliveIndex& alive, model::EntityType type, const model::Player& player) {
     ShipPlacements ships;
-    for_each_owned(scene, alive, type, player, [&](const model::Entity&, const entity::InterpolatedEntity& moment) {
+    for_each_owned(alive, type, player, [&](const model::Entity&, const entity::InterpolatedEntity& moment) {
         const kimbly::Vec2F32 at = moment.position + moment.sway;
         ModelPlacement body{{at.x, at.y, 0.0f}, moment.rotation, moment.tilt, SHIP_SCALE * moment.size, WHITE, 0.0f};
         ships.bodies.push_back(body);
@@ -53,8 +47,8 @@ kimbly::ColorF32 building_tint(const model::Entity& entity, const model::EntityP
     return {1.0f, 1.0f - missing, 1.0f - missing, 1.0f};
 }
 
-std::vector<ModelPlacement> building_parts(const Scene& scene, std::span<const model::usize> alive,
-                                           model::EntityType type, const model::Player& player, std::size_t part,
+std::vector<ModelPlacement> building_parts(const Scene& scene, const AliveIndex& alive, model::EntityType type,
+                                           const model::Player& player, std::size_t part,
                                            std::size_t part_count, bool spin) {
     std::vector<ModelPlacement> placements;
     const model::EntityProperties* properties = find_properties(scene.game(), type, scene.log);
@@ -62,7 +56,7 @@ std::vector<ModelPlacement> building_parts(const Scene& scene, std::span<const m
     const float time = static_cast<float>(scene.game().current_tick) + scene.t();
     const float bob = 0.01f * kimbly::num::sin(time);
     const float spin_angle = part % 2 == 0 ? 0.1f * time : -0.1f * time;
-    for_each_owned(scene, alive, type, player, [&](const model::Entity& entity, const entity::InterpolatedEntity& moment) {
+    for_each_owned(alive, type, player, [&](const model::Entity& entity, const entity::InterpolatedEntity& moment) {
         if (!part_shown(entity, *properties, part, part_count)) return;
         const float tilt = spin && entity.active && part >= 1 ? spin_angle : 0.0f;
         placements.push_back({{moment.position.x, moment.position.y + bob, 0.0f},

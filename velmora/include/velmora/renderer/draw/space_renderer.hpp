@@ -19,7 +19,7 @@
 #include "velmora/renderer/draw/sprite.hpp"
 #include "velmora/renderer/draw/assets.hpp"
 #include "velmora/renderer/draw_args.hpp"
-#include "velmora/renderer/space/scene.hpp"
+#include "velmora/renderer/space/alive_index.hpp"
 
 namespace velmora::renderer::space {
 
@@ -35,10 +35,9 @@ public:
     void draw(const DrawArgs& args);
 
 private:
-    void draw_spaceships(const DrawArgs& args, const Scene& scene, const std::vector<model::usize>& alive,
-                         model::EntityType type, Spaceship& ship);
-    void draw_building(const DrawArgs& args, const Scene& scene, const std::vector<model::usize>& alive,
-                       Building& building, model::EntityType type, bool spin);
+    void draw_spaceships(const DrawArgs& args, const AliveIndex& alive, model::EntityType type, Spaceship& ship);
+    void draw_building(const DrawArgs& args, const Scene& scene, const AliveIndex& alive, Building& building,
+                       model::EntityType type, bool spin);
     void draw_resources(const DrawArgs& args);
 
     std::shared_ptr<vindle::Vindle> engine_;

@@ -1,10 +1,9 @@
 #pragma once
 // The space view's fire: bullets flying during the first half of a tick,
 // explosions flashing just after, and the units' health rings.
-#include <span>
 #include <vector>
 
-#include "velmora/renderer/space/scene.hpp"
+#include "velmora/renderer/space/alive_index.hpp"
 #include "velmora/renderer/view_shapes.hpp"
 
 namespace velmora::renderer::space {
@@ -25,6 +24,6 @@ std::vector<Billboard> explosions(const Scene& scene);
 
 // A ring around every unit among `alive` filled by its share of health; the
 // health drops at mid-tick, when the bullets arrive.
-std::vector<Ring> health_rings(const Scene& scene, std::span<const model::usize> alive);
+std::vector<Ring> health_rings(const Scene& scene, const AliveIndex& alive);
 
 }  // namespace velmora::renderer::space

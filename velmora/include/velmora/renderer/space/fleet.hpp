@@ -2,10 +2,9 @@
 // Placements of the space view's ships and buildings, one list per player
 // (each player's models wear that player's texture).
 #include <cstddef>
-#include <span>
 #include <vector>
 
-#include "velmora/renderer/space/scene.hpp"
+#include "velmora/renderer/space/alive_index.hpp"
 #include "velmora/renderer/view_shapes.hpp"
 
 namespace velmora::renderer::space {
@@ -22,8 +21,7 @@ struct ShipPlacements {
 
 // The player's units of `type` among `alive`: swaying and banking at the
 // interpolated point of the tick.
-ShipPlacements spaceships(const Scene& scene, std::span<const model::usize> alive, model::EntityType type,
-                          const model::Player& player);
+ShipPlacements spaceships(const AliveIndex& alive, model::EntityType type, const model::Player& player);
 
 // Whether a building shows part `part` of `part_count`: all of them once
 // active; under construction a part appears when health reaches its share
@@ -38,8 +36,8 @@ kimbly::ColorF32 building_tint(const model::Entity& entity, const model::EntityP
 // The player's buildings of `type` among `alive` that show part `part`.
 // With `spin`, every part after the first of an active building turns about
 // its own x axis, even parts one way and odd parts the other.
-std::vector<ModelPlacement> building_parts(const Scene& scene, std::span<const model::usize> alive,
-                                           model::EntityType type, const model::Player& player, std::size_t part,
+std::vector<ModelPlacement> building_parts(const Scene& scene, const AliveIndex& alive, model::EntityType type,
+                                           const model::Player& player, std::size_t part,
                                            std::size_t part_count, bool spin);
 
 }  // namespace velmora::renderer::space

@@ -83,7 +83,7 @@ struct RendererGl : velmora::testing::ViewerGlTest {
         renderer.draw(history->current_state(), target);
         EXPECT_EQ(ovra::testing::take_gl_error(), 0u);
         EXPECT_TRUE(ovra::testing::write_png(std::string(VELMORA_BINARY_DIR) + "/" + name, size,
-                                             ovra::testing::read_pixels(target)));
+                                             velmora::testing::as_shown(ovra::testing::read_pixels(target))));
     }
 
     std::string folder;

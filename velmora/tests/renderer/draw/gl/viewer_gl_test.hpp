@@ -38,6 +38,14 @@ inline ::testing::AssertionResult pixel_near(Pixel actual, Pixel expected, int t
     return ::testing::AssertionSuccess();
 }
 
+// The pixels as a window shows them. A window has no alpha, while a texture
+// target keeps the alpha that translucent drawing leaves: saved as it is, a
+// picture looks washed out wherever glows and clouds were blended.
+inline std::vector<std::uint8_t> as_shown(std::vector<std::uint8_t> pixels) {
+    for (std::size_t i = 3; i < pixels.size(); i += 4) pixels[i] = 255;
+    return pixels;
+}
+
 // A window that is only a size: the test draws into texture framebuffers.
 class FixedWindow final : public vindle::window::Window {
 public:

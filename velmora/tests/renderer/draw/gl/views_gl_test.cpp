@@ -114,7 +114,8 @@ struct ViewsGl : velmora::testing::ViewerGlTest {
 
     void save(const std::string& name) const {
         const std::string path = std::string(VELMORA_BINARY_DIR) + "/" + name;
-        EXPECT_TRUE(ovra::testing::write_png(path, framebuffer->size(), ovra::testing::read_pixels(*framebuffer)));
+        EXPECT_TRUE(ovra::testing::write_png(path, framebuffer->size(),
+                                             velmora::testing::as_shown(ovra::testing::read_pixels(*framebuffer))));
     }
 
     DrawArgs args(const velmora::renderer::CurrentState& state, ovra::Framebuffer& target) const {
