@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "kimbly/chacha20.hpp"
@@ -24,17 +25,37 @@ void bm_chacha20_next_u32_virtual(benchmark::State& state) {
 }
 BENCHMARK(bm_chacha20_next_u32_virtual);
 
-// The rounds alone: four blocks side by side, and one block at a time.
-void bm_chacha20_four_blocks(benchmark::State& state) {
+// The rounds alone: a batch of blocks side by side with each kernel this
+// processor runs (0 the baseline, 1 AVX2, 2 AVX-512), and one block at a time.
+void bm_chacha20_batch(benchmark::State& state) {
+    const auto kernel = static_cast<kimbly::rng::ChaChaKernel>(state.range(0));
+    const auto supported = kimbly::rng::chacha20_kernels();
+    if (std::find(supported.begin(), supported.end(), kernel) == supported.end()) {
+        state.SkipWithError("this processor lacks the kernel");
+        return;
+    }
     const kimbly::rng::ChaChaKey key{};
+    kimbly::rng::ChaChaBatch batch;
     std::uint64_t counter = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kimbly::rng::chacha20_blocks(key, counter));
-        counter += kimbly::rng::CHACHA_LANES;
+        kimbly::rng::chacha20_batch(key, counter, kernel, batch);
+        benchmark::DoNotOptimize(batch);
+        counter += kimbly::rng::CHACHA_BATCH;
     }
-    state.SetBytesProcessed(state.iterations() * 64 * kimbly::rng::CHACHA_LANES);
+    state.SetBytesProcessed(state.iterations() * 64 * kimbly::rng::CHACHA_BATCH);
 }
-BENCHMARK(bm_chacha20_four_blocks);
+BENCHMARK(bm_chacha20_batch)->DenseRange(0, 2);
+
+// Draws below a bound the size of a Finals match's ready list, as its
+// shuffles make them.
+void bm_below(benchmark::State& state) {
+    auto generator = kimbly::rng::ChaCha20Rng::seed_from_u64(42);
+    kimbly::rng::Rng& rng = generator;
+    benchmark::DoNotOptimize(&rng);
+    for (auto _ : state) benchmark::DoNotOptimize(kimbly::rng::below(rng, 2500));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(bm_below);
 
 void bm_chacha20_one_block(benchmark::State& state) {
     const kimbly::rng::ChaChaKey key{};

@@ -32,8 +32,6 @@ public:
         if ((state_[0] | state_[1] | state_[2] | state_[3]) == 0) state_[0] = 1;
     }
 
-    std::uint32_t next_u32() override { return static_cast<std::uint32_t>(next() >> 32); }
-
     std::uint64_t next_u64() override {
         std::uint64_t low = next_u32();
         std::uint64_t high = next_u32();
@@ -41,6 +39,8 @@ public:
     }
 
 private:
+    std::uint32_t fetch_u32() override { return static_cast<std::uint32_t>(next() >> 32); }
+
     static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 
     std::uint64_t next() {
@@ -60,21 +60,19 @@ private:
 
 }  // namespace
 
-std::uint64_t below(Rng& rng, std::uint64_t n) {
-    if (n == 0 || n > 0xFFFFFFFFull) panic("rng::below: bound out of range");
-    auto bound = static_cast<std::uint32_t>(n);
-    std::uint64_t product = std::uint64_t{rng.next_u32()} * bound;
-    auto low = static_cast<std::uint32_t>(product);
-    if (low < bound) {
-        // 2^32 mod bound: the draws that would make some results likelier.
-        std::uint32_t threshold = static_cast<std::uint32_t>(-bound) % bound;
-        while (low < threshold) {
-            product = std::uint64_t{rng.next_u32()} * bound;
-            low = static_cast<std::uint32_t>(product);
-        }
-    }
+namespace detail {
+
+void below_out_of_range() { panic("rng::below: bound out of range"); }
+
+// The rest of below() once the first draw's low half fell below the bound.
+std::uint64_t below_rejecting(Rng& rng, std::uint32_t bound, std::uint64_t product) {
+    // 2^32 mod bound: the draws that would make some results likelier.
+    const std::uint32_t threshold = static_cast<std::uint32_t>(-bound) % bound;
+    while (static_cast<std::uint32_t>(product) < threshold) product = std::uint64_t{rng.next_u32()} * bound;
     return product >> 32;
 }
+
+}  // namespace detail
 
 bool one_in(Rng& rng, std::uint64_t k) {
     if (k == 0) panic("rng::one_in: k must be at least 1");

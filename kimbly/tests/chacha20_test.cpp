@@ -46,16 +46,24 @@ ChaChaBlock reference_block(const ChaChaKey& key, std::uint64_t counter) {
     return chacha20_block(key, {static_cast<std::uint32_t>(counter), static_cast<std::uint32_t>(counter >> 32), 0u, 0u});
 }
 
-// The side-by-side blocks must be the one-block function's, lane by lane,
-// including where a lane's counter carries into its high word or wraps.
-TEST(ChaCha20Blocks, EachLaneIsTheOneBlockReference) {
-    const std::uint64_t counters[] = {0, 1, 5, 0xfffffffeull, 0xffffffffull, 0x123456789abcdefull, ~0ull - 1};
-    for (const ChaChaKey& key : {ChaChaKey{}, counting_key(), seeded_key(11)}) {
-        for (std::uint64_t counter : counters) {
-            const auto blocks = chacha20_blocks(key, counter);
-            for (unsigned lane = 0; lane < CHACHA_LANES; ++lane)
-                EXPECT_EQ(blocks[lane], reference_block(key, counter + lane))
-                    << "key byte 31 " << int{key[31]} << ", counter " << counter << ", lane " << lane;
+// Every kernel this processor runs gives the one-block function's blocks,
+// one after the other, including where a lane's counter carries into its
+// high word or wraps.
+TEST(ChaCha20Batch, EveryKernelGivesTheOneBlockReference) {
+    const std::uint64_t counters[] = {0, 1, 5, 0xfffffff8ull, 0xffffffffull, 0x123456789abcdefull, ~0ull - 1};
+    for (ChaChaKernel kernel : chacha20_kernels()) {
+        for (const ChaChaKey& key : {ChaChaKey{}, counting_key(), seeded_key(11)}) {
+            for (std::uint64_t counter : counters) {
+                ChaChaBatch batch;
+                chacha20_batch(key, counter, kernel, batch);
+                for (unsigned block = 0; block < CHACHA_BATCH; ++block) {
+                    const ChaChaBlock expected = reference_block(key, counter + block);
+                    for (unsigned word = 0; word < 16; ++word)
+                        ASSERT_EQ(batch[16 * block + word], expected[word])
+                            << "kernel " << static_cast<int>(kernel) << ", key byte 31 " << int{key[31]}
+                            << ", counter " << counter << ", block " << block << ", word " << word;
+                }
+            }
         }
     }
 }
@@ -113,6 +121,13 @@ TEST(ChaCha20Rng, CopyContinuesFromTheSamePoint) {
     draw_u32(a, 21);
     ChaCha20Rng b = a;
     EXPECT_EQ(draw_u32(a, 40), draw_u32(b, 40));
+    // Also across a refill, after assignment, and from one never drawn from.
+    ChaCha20Rng c = ChaCha20Rng::seed_from_u64(4);
+    c = a;
+    EXPECT_EQ(draw_u32(a, 16 * CHACHA_BATCH), draw_u32(c, 16 * CHACHA_BATCH));
+    ChaCha20Rng fresh = ChaCha20Rng::seed_from_u64(3);
+    ChaCha20Rng fresh_copy = fresh;
+    EXPECT_EQ(draw_u32(fresh_copy, 3), draw_u32(fresh, 3));
 }
 
 // next_u64 is two 32-bit draws, low half first, at every offset within a

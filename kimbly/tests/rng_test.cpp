@@ -16,7 +16,7 @@ namespace {
 class ScriptedRng final : public Rng {
 public:
     explicit ScriptedRng(std::vector<std::uint32_t> words) : words_(std::move(words)) {}
-    std::uint32_t next_u32() override { return words_.at(draws_++); }
+    std::uint32_t fetch_u32() override { return words_.at(draws_++); }
     std::uint64_t next_u64() override {
         std::uint64_t low = next_u32();
         return low | (std::uint64_t{next_u32()} << 32);

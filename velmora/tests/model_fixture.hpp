@@ -22,7 +22,7 @@ namespace velmora::model::testing {
 class CountingRng final : public kimbly::rng::Rng {
 public:
     explicit CountingRng(std::uint64_t seed = 1) : inner_(kimbly::rng::ChaCha20Rng::seed_from_u64(seed)) {}
-    std::uint32_t next_u32() override {
+    std::uint32_t fetch_u32() override {
         ++u32_count;
         return inner_.next_u32();
     }
@@ -43,7 +43,7 @@ private:
 class ScriptedRng final : public kimbly::rng::Rng {
 public:
     explicit ScriptedRng(std::vector<std::uint64_t> script = {}) : script_(script.begin(), script.end()) {}
-    std::uint32_t next_u32() override {
+    std::uint32_t fetch_u32() override {
         ++u32_count;
         return static_cast<std::uint32_t>(take());
     }

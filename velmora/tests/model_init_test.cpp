@@ -27,7 +27,7 @@ using Cell = std::pair<usize, usize>;
 class CountingRng final : public kimbly::rng::Rng {
 public:
     explicit CountingRng(std::uint32_t word) : word_(word) {}
-    std::uint32_t next_u32() override {
+    std::uint32_t fetch_u32() override {
         ++draws;
         return word_;
     }

@@ -13,14 +13,16 @@
 // - One block (20 rounds, then the input added word by word) gives 16 words;
 //   next_u32 hands them out in order, word 0 first, each being the
 //   little-endian reading of 4 keystream bytes. After word 15 comes word 0 of
-//   the block with the next counter. Blocks are computed four at a time, a
-//   speed-up only: the words are those of one block after another.
+//   the block with the next counter. Blocks are computed a batch at a time,
+//   side by side, a speed-up only: the words are those of one block after
+//   another.
 // - next_u64 is two next_u32 draws, the first the low half; it may straddle
 //   two blocks.
 // Integers in a range, coin flips, floats and shuffles are cut from these
 // words only by the helpers of rng.hpp.
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "kimbly/rng.hpp"
 
@@ -34,15 +36,28 @@ using ChaChaBlock = std::array<std::uint32_t, 16>;
 ChaChaBlock chacha20_block(const ChaChaKey& key, const std::array<std::uint32_t, 4>& position);
 
 // How many blocks the generator computes at once.
-inline constexpr unsigned CHACHA_LANES = 4;
+inline constexpr unsigned CHACHA_BATCH = 16;
+using ChaChaBatch = std::array<std::uint32_t, 16 * CHACHA_BATCH>;
+
+// The ways of computing a batch: 4, 8 or 16 blocks side by side in the
+// vector registers of the x86-64 baseline, of AVX2 or of AVX-512. All give
+// the same words; the widest one the processor has is used.
+enum class ChaChaKernel { Sse2, Avx2, Avx512 };
+
+// The kernels this processor can run, narrowest first.
+std::vector<ChaChaKernel> chacha20_kernels();
 
 // The blocks of stream 0 with the counters `counter`, `counter + 1`, ...
-// (mod 2^64), computed side by side; the generator's fast path.
-std::array<ChaChaBlock, CHACHA_LANES> chacha20_blocks(const ChaChaKey& key, std::uint64_t counter);
+// (mod 2^64), one after the other, computed by `kernel`, which must be one
+// of chacha20_kernels().
+void chacha20_batch(const ChaChaKey& key, std::uint64_t counter, ChaChaKernel kernel, ChaChaBatch& out);
 
 class ChaCha20Rng final : public Rng {
 public:
     explicit ChaCha20Rng(const ChaChaKey& key);
+    // A copy continues from the same point; its look-ahead is its own.
+    ChaCha20Rng(const ChaCha20Rng& other);
+    ChaCha20Rng& operator=(const ChaCha20Rng& other);
 
     // The match generator of a 64-bit seed. The key comes from a PCG32
     // sequence started at the seed: for each of the eight key words in
@@ -52,16 +67,15 @@ public:
     // each word is stored little-endian in the key.
     static ChaCha20Rng seed_from_u64(std::uint64_t seed);
 
-    std::uint32_t next_u32() override;
     std::uint64_t next_u64() override;
 
 private:
+    std::uint32_t fetch_u32() override;
     void refill();
 
     std::array<std::uint32_t, 8> key_words_{};
     std::uint64_t counter_ = 0;  // the first block that the next refill computes
-    std::array<std::uint32_t, 16 * CHACHA_LANES> words_{};
-    unsigned index_ = 16 * CHACHA_LANES;  // next word of words_ to hand out; its size = used up
+    ChaChaBatch words_{};
 };
 
 }  // namespace kimbly::rng

@@ -18,14 +18,47 @@ namespace kimbly::rng {
 class Rng {
 public:
     virtual ~Rng() = default;
-    virtual std::uint32_t next_u32() = 0;
+
+    // The next raw word. Words the generator has computed ahead are handed
+    // out here without a call: the rules draw millions of words a match, most
+    // of them one at a time.
+    std::uint32_t next_u32() { return ahead_ != ahead_end_ ? *ahead_++ : fetch_u32(); }
     // Two next_u32 draws: the first is the low half.
     virtual std::uint64_t next_u64() = 0;
+
+protected:
+    Rng() = default;
+    Rng(const Rng&) = default;
+    Rng& operator=(const Rng&) = default;
+
+    // The next word when none is held ahead.
+    virtual std::uint32_t fetch_u32() = 0;
+
+    // The words computed ahead and not yet handed out. A generator without
+    // such a buffer leaves both null; one with a buffer points them into it
+    // and, when copied, into the copy's own buffer.
+    const std::uint32_t* ahead_ = nullptr;
+    const std::uint32_t* ahead_end_ = nullptr;
 };
+
+namespace detail {
+[[noreturn]] void below_out_of_range();
+std::uint64_t below_rejecting(Rng& rng, std::uint32_t bound, std::uint64_t product);
+}  // namespace detail
 
 // Uniform integer in [0, n), Lemire's multiply-and-reject on 32-bit draws.
 // Always consumes at least one draw, also for n == 1. n must be in [1, 2^32).
-std::uint64_t below(Rng& rng, std::uint64_t n);
+// Inline: shuffles of thousands of entities call it every tick.
+inline std::uint64_t below(Rng& rng, std::uint64_t n) {
+    if (n == 0 || n > 0xFFFFFFFFull) [[unlikely]]
+        detail::below_out_of_range();
+    const auto bound = static_cast<std::uint32_t>(n);
+    const std::uint64_t product = std::uint64_t{rng.next_u32()} * bound;
+    // Only a low half below the bound can call for another draw.
+    if (static_cast<std::uint32_t>(product) < bound) [[unlikely]]
+        return detail::below_rejecting(rng, bound, product);
+    return product >> 32;
+}
 
 // True with probability 1/k (k >= 1): one 64-bit draw v, true when v * k < 2^64.
 bool one_in(Rng& rng, std::uint64_t k);
