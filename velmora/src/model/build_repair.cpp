@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <optional>
 #include <span>
 
@@ -43,15 +44,13 @@ struct OwnerTotals {
 class BuildTotals {
 public:
     explicit BuildTotals(const Model& model) {
-        for (const Entity& entity : model.entities.iter()) add(model, entity);
-    }
-
-    void add(const Model& model, const Entity& entity) {
-        const EntityProperties& properties = model.entity_properties.value.at(entity.entity_type);
-        OwnerTotals& totals = of(entity.player_id);
-        ++totals.of_type[static_cast<std::size_t>(entity.entity_type)];
-        totals.population_used += properties.population_use;
-        if (entity.active) totals.population_provided += properties.population_provide;
+        const PropertiesByType properties(model.entity_properties.value);
+        // Consecutive entities mostly share an owner (resources have none).
+        OwnerTotals* last = nullptr;
+        for (const Entity& entity : model.entities.iter()) {
+            if (last == nullptr || last->owner != entity.player_id) last = &of(entity.player_id);
+            add(*last, properties.at(entity.entity_type), entity);
+        }
     }
 
     OwnerTotals& of(const std::optional<usize>& owner) {
@@ -61,7 +60,14 @@ public:
     }
 
 private:
-    std::vector<OwnerTotals> owners_;
+    static void add(OwnerTotals& totals, const EntityProperties& properties, const Entity& entity) {
+        ++totals.of_type[static_cast<std::size_t>(entity.entity_type)];
+        totals.population_used += properties.population_use;
+        if (entity.active) totals.population_provided += properties.population_provide;
+    }
+
+    // A deque: totals handed out stay where they are as owners are added.
+    std::deque<OwnerTotals> owners_;
 };
 
 void build(Model& model, TickState& tick, BuildTotals& all_totals, const Entity& builder) {

@@ -87,23 +87,6 @@ struct SightInputs {
     bool operator==(const SightInputs&) const = default;
 };
 
-// The properties of every type, looked up once per grid instead of once per
-// entity. A type missing from the table fails as the table's own lookup does.
-using PropertiesByType = std::array<const EntityProperties*, ENTITY_TYPE_COUNT>;
-
-PropertiesByType properties_by_type(const Model& model) {
-    PropertiesByType by_type{};
-    for (const auto& [type, properties] : model.entity_properties.value)
-        if (static_cast<std::size_t>(type) < ENTITY_TYPE_COUNT) by_type[static_cast<std::size_t>(type)] = &properties;
-    return by_type;
-}
-
-const EntityProperties& properties_of(const Model& model, const PropertiesByType& by_type, EntityType type) {
-    const auto at = static_cast<std::size_t>(type);
-    if (at < ENTITY_TYPE_COUNT && by_type[at] != nullptr) return *by_type[at];
-    return model.entity_properties.value.at(type);
-}
-
 SightSource source_of(const Entity& entity, const EntityProperties& properties, usize m) {
     // Squares lie inside the map in every valid state; clipping keeps a
     // broken one from writing past the grid.
@@ -127,11 +110,11 @@ void start_inputs(const Model& model, SightInputs& inputs) {
 void gather(const Model& model, const Player* player, SightInputs& inputs) {
     start_inputs(model, inputs);
     if (!model.fog_of_war) return;
-    const PropertiesByType by_type = properties_by_type(model);
+    const PropertiesByType properties(model.entity_properties.value);
     for (const auto& entity : model.entities.iter()) {
         if (!entity.player_id) continue;
         if (player != nullptr && *entity.player_id != player->id) continue;
-        inputs.sources.push_back(source_of(entity, properties_of(model, by_type, entity.entity_type), model.map_size));
+        inputs.sources.push_back(source_of(entity, properties.at(entity.entity_type), model.map_size));
     }
 }
 
@@ -241,7 +224,7 @@ std::map<usize, SightInputs>& gather_each(const Model& model) {
     std::erase_if(each, [&](const auto& entry) { return model.players.get(entry.first) == nullptr; });
     for (const auto& player : model.players.iter()) start_inputs(model, each[player.id]);
     if (!model.fog_of_war) return each;
-    const PropertiesByType by_type = properties_by_type(model);
+    const PropertiesByType properties(model.entity_properties.value);
     // Consecutive entities mostly share an owner.
     SightInputs* last = nullptr;
     usize last_owner = 0;
@@ -253,7 +236,7 @@ std::map<usize, SightInputs>& gather_each(const Model& model) {
             last = &found->second;
             last_owner = *entity.player_id;
         }
-        last->sources.push_back(source_of(entity, properties_of(model, by_type, entity.entity_type), model.map_size));
+        last->sources.push_back(source_of(entity, properties.at(entity.entity_type), model.map_size));
     }
     return each;
 }

@@ -76,7 +76,7 @@ std::optional<kimbly::Vec2Usize> candidate_step(const Model& model, kimbly::rng:
 }  // namespace
 
 void plan_steps(const Model& model, kimbly::rng::Rng& rng, TickState& tick) {
-    const auto& properties = model.entity_properties.value;
+    const PropertiesByType properties(model.entity_properties.value);
     // Nothing changes the collection while steps are planned.
     tick.entity_index.refill(model.entities);
     tick.tile_classes.refill(model);

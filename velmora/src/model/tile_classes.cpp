@@ -32,10 +32,16 @@ void TileClasses::refill(const Model& model) {
         const auto at = static_cast<std::size_t>(type);
         if (at < ENTITY_TYPE_COUNT) sizes[at] = properties.size;
     }
+    // Consecutive entities mostly share an owner (resources have none).
+    const std::optional<usize>* last_owner = nullptr;
+    std::uint8_t slot = 0;
     for (const Entity& entity : model.entities.iter()) {
         const auto type = static_cast<std::size_t>(entity.entity_type);
         if (type >= ENTITY_TYPE_COUNT || !sizes[type]) complete_ = false;
-        const std::uint8_t slot = slot_of(entity.player_id);
+        if (last_owner == nullptr || *last_owner != entity.player_id) {
+            slot = slot_of(entity.player_id);
+            last_owner = &entity.player_id;
+        }
         if (!complete_) return;
         const auto cls = static_cast<std::uint8_t>(1 + type + ENTITY_TYPE_COUNT * slot);
         // Clipped at the map's edge like the tile map.

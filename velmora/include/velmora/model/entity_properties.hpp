@@ -1,5 +1,7 @@
 #pragma once
 // The per-kind parameters of the rules, sent to players with every view.
+#include <array>
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <vector>
@@ -52,6 +54,28 @@ struct EntityProperties {
 
 // Ordered by kind so that saved states and logs come out byte for byte the same.
 using EntityPropertiesTable = std::map<EntityType, EntityProperties>;
+
+// The table's entries indexed by type, for the loops that look one up for
+// every entity of the game. Valid while the table lives unchanged.
+class PropertiesByType {
+public:
+    explicit PropertiesByType(const EntityPropertiesTable& table) : table_(&table) {
+        for (const auto& [type, properties] : table)
+            if (static_cast<std::size_t>(type) < ENTITY_TYPE_COUNT) by_type_[static_cast<std::size_t>(type)] = &properties;
+    }
+
+    // A type the table lacks fails as the table's own lookup does.
+    const EntityProperties& at(EntityType type) const {
+        const auto index = static_cast<std::size_t>(type);
+        if (index < ENTITY_TYPE_COUNT && by_type_[index] != nullptr) [[likely]]
+            return *by_type_[index];
+        return table_->at(type);
+    }
+
+private:
+    const EntityPropertiesTable* table_;
+    std::array<const EntityProperties*, ENTITY_TYPE_COUNT> by_type_{};
+};
 
 constexpr auto pakko_describe(pakko::Tag<BuildProperties>) {
     using pakko::doc, pakko::en, pakko::ru, pakko::field;

@@ -3,6 +3,7 @@
 // start of a tick and reads it through the whole tick: moves and deaths
 // during the tick do not change it, only buildings placed in the tick mark
 // their cells as reserved.
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -60,7 +61,14 @@ public:
     void refill(const Model& model);
 
     // Marks the entity's square; cells past the map's edge are left out.
-    void place(const Entity& entity, usize size);
+    void place(const Entity& entity, usize size) {
+        // A valid state keeps every square inside the map; clipping only
+        // keeps a broken one from writing past the grid.
+        const usize x_end = std::min(entity.position.x + size, map_size_);
+        const usize y_end = std::min(entity.position.y + size, map_size_);
+        for (usize x = entity.position.x; x < x_end; ++x)
+            for (usize y = entity.position.y; y < y_end; ++y) at(x, y) = Tile::entity(entity.id);
+    }
 
     bool operator==(const TileMap&) const = default;
 
