@@ -1,53 +1,17 @@
 #include "velmora/model/pathfind.hpp"
 
-#include <algorithm>
-
-#include <kimbly/panic.hpp>
-
-#include "velmora/model/search_queue.hpp"
+#include "search.hpp"
 
 namespace velmora::model::pathfind {
 
-namespace {
-
-constexpr usize MAX_SEARCH_MAP_SIZE = usize{1} << 16;
-
-usize saturating_add(usize a, usize b) { return a > NOT_ENTERABLE - b ? NOT_ENTERABLE : a + b; }
-
-// One per thread. The queue's storage is kept here too so that a search
-// does not allocate once the thread has run a few.
-struct Scratch {
-    StateMap states;
-    std::vector<QueueEntry> queue;
-    bool borrowed = false;
-};
+namespace detail {
 
 Scratch& scratch() {
     thread_local Scratch instance;
     return instance;
 }
 
-class Borrow {
-public:
-    explicit Borrow(Scratch& s) : scratch_(s) {
-        // A goal test that searches again would trample the search it runs in.
-        if (scratch_.borrowed) kimbly::panic("already borrowed: the pathfinding scratch of this thread is in use");
-        scratch_.borrowed = true;
-    }
-    ~Borrow() {
-        scratch_.borrowed = false;
-        scratch_.queue.clear();
-    }
-    Borrow(const Borrow&) = delete;
-    Borrow& operator=(const Borrow&) = delete;
-
-private:
-    Scratch& scratch_;
-};
-
-bool same_owner(const Entity& a, const Entity& b) { return a.player_id == b.player_id; }
-
-}  // namespace
+}  // namespace detail
 
 void StateMap::reset(usize width, usize height) {
     ++generation_;
@@ -65,7 +29,7 @@ void StateMap::reset(usize width, usize height) {
     cells_.assign(width * height, Cell{});
 }
 
-const StateMap& thread_state() { return scratch().states; }
+const StateMap& thread_state() { return detail::scratch().states; }
 
 SearchResult pathfind(kimbly::rng::Rng& rng, usize map_size, const Collection<Entity>& entities,
                       const EntityPropertiesTable& properties, const TileMap& tile_map, const SightGrid& sight,
@@ -77,89 +41,8 @@ SearchResult pathfind(kimbly::rng::Rng& rng, usize map_size, const Collection<En
 SearchResult pathfind(kimbly::rng::Rng& rng, usize map_size, const EntityIndex& entities,
                       const EntityPropertiesTable& properties, const TileMap& tile_map, const SightGrid& sight,
                       const Entity& moving, GoalTest goal, bool break_through, usize node_budget) {
-    const EntityProperties& mover = properties.at(moving.entity_type);
-    if (mover.size != 1) kimbly::panic("only entities of size 1 can search for a path");
-    if (map_size > MAX_SEARCH_MAP_SIZE) kimbly::panic("maps wider than 65536 cells cannot be searched");
-    const kimbly::Vec2Usize start = moving.position;
-
-    Scratch& s = scratch();
-    Borrow borrow(s);
-    StateMap& states = s.states;
-    std::vector<QueueEntry>& queue = s.queue;
-    states.reset(map_size, map_size);
-
-    const std::uint32_t first_tie_break = rng.next_u32();
-    kimbly::Vec2Usize best = start;
-    usize best_value = goal(0, start);
-    usize best_cost = 0;
-    usize ties = 1;
-
-    states.set(start.x, start.y, {0, StateMap::NO_SIDE});
-    push(queue,
-         {queue_key(0, first_tie_break), 0, static_cast<std::uint16_t>(start.x), static_cast<std::uint16_t>(start.y)});
-
-    usize budget = node_budget;
-    while (!queue.empty()) {
-        const QueueEntry entry = pop_top(queue);
-        const kimbly::Vec2Usize cell{entry.x, entry.y};
-        if (*states.cost(cell.x, cell.y) != entry.cost) continue;  // a cheaper path came later
-
-        const usize value = goal(entry.cost, cell);
-        if (value < best_value || (value == best_value && entry.cost < best_cost)) {
-            best = cell;
-            best_value = value;
-            best_cost = entry.cost;
-            ties = 1;
-        } else if (value == best_value && entry.cost == best_cost) {
-            // Each of k tied cells ends as the best with probability 1/k.
-            ++ties;
-            if (kimbly::rng::one_in(rng, ties)) best = cell;
-        }
-
-        if (budget == 0) continue;
-        --budget;
-
-        for (std::uint8_t side = 0; side < NEIGHBOUR_ORDER.size(); ++side) {
-            kimbly::Vec2Usize next;
-            if (!neighbour_of(cell, NEIGHBOUR_ORDER[side], map_size, next)) continue;
-
-            usize step_cost = 1;
-            if (sight.at(next.x, next.y) != 0) {
-                const Tile& tile = tile_map.at(next);
-                if (tile.kind == Tile::Kind::Entity) {
-                    if (!break_through) continue;
-                    const Entity* other = entities.get(tile.id);
-                    if (other == nullptr || same_owner(*other, moving) || !mover.attack) continue;
-                    // Damage 0 would never destroy it: not a way through.
-                    const usize damage = mover.attack->damage;
-                    if (damage == 0) continue;
-                    step_cost = other->health / damage + (other->health % damage != 0 ? 1 : 0);
-                }
-            }
-
-            const usize cost = saturating_add(entry.cost, step_cost);
-            if (const usize* known = states.cost(next.x, next.y); known != nullptr && *known <= cost) continue;
-            const std::uint32_t tie_break = rng.next_u32();
-            const usize h = goal(cost, next);
-            if (h == NOT_ENTERABLE) continue;
-            states.set(next.x, next.y, {cost, side});
-            push(queue, {queue_key(saturating_add(cost, h), tie_break), cost, static_cast<std::uint16_t>(next.x),
-                             static_cast<std::uint16_t>(next.y)});
-        }
-    }
-
-    // Back along the sides the cells were entered from, to the cell just
-    // after the start.
-    kimbly::Vec2Usize step = best;
-    while (step != start) {
-        const std::uint8_t side = states.get(step.x, step.y)->side;
-        const Offset offset = NEIGHBOUR_ORDER[side];
-        const kimbly::Vec2Usize parent{step.x - static_cast<usize>(static_cast<std::int64_t>(offset.dx)),
-                                       step.y - static_cast<usize>(static_cast<std::int64_t>(offset.dy))};
-        if (parent == start) break;
-        step = parent;
-    }
-    return {best_value, step, best};
+    return detail::search(rng, map_size, entities, properties, tile_map, sight, moving, goal, break_through,
+                          node_budget);
 }
 
 }  // namespace velmora::model::pathfind

@@ -6,6 +6,7 @@
 
 #include "velmora/model/attack.hpp"
 #include "velmora/model/pathfind.hpp"
+#include "search.hpp"
 
 namespace velmora::model {
 
@@ -19,18 +20,6 @@ FindTargetPos::FindTargetPos(const AutoAttack& auto_attack, const Model& model, 
         probe.entity_type = TileClasses::type_of(cls);
         valid_[cls] = is_valid_target(unit, probe, auto_attack.valid_targets);
     }
-}
-
-usize FindTargetPos::operator()(usize cost, kimbly::Vec2Usize cell) const {
-    if (cost > auto_attack_.pathfind_range) return pathfind::NOT_ENTERABLE;
-    if (classes_ != nullptr) {
-        const std::size_t at = classes_->index(cell);
-        const std::size_t stride = classes_->stride();
-        const bool beside_target = valid_[classes_->at(at - stride)] || valid_[classes_->at(at + stride)] ||
-                                   valid_[classes_->at(at + 1)] || valid_[classes_->at(at - 1)];
-        return beside_target ? 0 : 1;
-    }
-    return beside_target_by_tiles(cell) ? 0 : 1;
 }
 
 bool FindTargetPos::beside_target_by_tiles(kimbly::Vec2Usize cell) const {
@@ -59,8 +48,8 @@ std::optional<kimbly::Vec2Usize> candidate_step(const Model& model, kimbly::rng:
             tick.tile_classes.complete()
                 ? FindTargetPos(auto_attack, model, tick.tile_map, unit, tick.entity_index, tick.tile_classes)
                 : FindTargetPos(auto_attack, model, tick.tile_map, unit, tick.entity_index);
-        auto result = pathfind::pathfind(rng, model.map_size, tick.entity_index, properties, tick.tile_map, sight, unit,
-                                         goal, false, model.max_pathfind_nodes);
+        auto result = pathfind::detail::search(rng, model.map_size, tick.entity_index, properties, tick.tile_map, sight,
+                                               unit, goal, false, model.max_pathfind_nodes);
         if (result.goal_value == 0) return result.first_step;
     }
     if (!action.move_action) return std::nullopt;
@@ -68,8 +57,8 @@ std::optional<kimbly::Vec2Usize> candidate_step(const Model& model, kimbly::rng:
     if (manhattan_distance(unit.position, move.target) <= 1) return move.target;
     auto goal = [&move](usize, kimbly::Vec2Usize cell) { return manhattan_distance(cell, move.target); };
     // Heads for the reachable cell nearest the target, reached or not.
-    return pathfind::pathfind(rng, model.map_size, tick.entity_index, properties, tick.tile_map, sight, unit, goal,
-                              move.break_through, model.max_pathfind_nodes)
+    return pathfind::detail::search(rng, model.map_size, tick.entity_index, properties, tick.tile_map, sight, unit,
+                                    goal, move.break_through, model.max_pathfind_nodes)
         .first_step;
 }
 

@@ -31,7 +31,19 @@ public:
     FindTargetPos(const AutoAttack& auto_attack, const Model& model, const TileMap& tile_map, const Entity& unit,
                   const EntityIndex& entities, const TileClasses& classes);
 
-    usize operator()(usize cost, kimbly::Vec2Usize cell) const;
+    // Inline: the searches of step planning call it for nearly every cell
+    // they reach.
+    usize operator()(usize cost, kimbly::Vec2Usize cell) const {
+        if (cost > auto_attack_.pathfind_range) return pathfind::NOT_ENTERABLE;
+        if (classes_ != nullptr) {
+            const std::size_t at = classes_->index(cell);
+            const std::size_t stride = classes_->stride();
+            const bool beside_target = valid_[classes_->at(at - stride)] || valid_[classes_->at(at + stride)] ||
+                                       valid_[classes_->at(at + 1)] || valid_[classes_->at(at - 1)];
+            return beside_target ? 0 : 1;
+        }
+        return beside_target_by_tiles(cell) ? 0 : 1;
+    }
 
 private:
     bool beside_target_by_tiles(kimbly::Vec2Usize cell) const;
