@@ -47,6 +47,15 @@ private:
 
 inline bool same_owner(const Entity& a, const Entity& b) { return a.player_id == b.player_id; }
 
+// A goal test that declares REPEATABLE: its value depends on the cost and
+// cell alone and asking has no effect. The search then takes a popped cell's
+// value from its queue entry, where the estimate is the cost plus that value,
+// instead of asking again.
+template <class Goal>
+concept RepeatableGoal = requires {
+    requires Goal::REPEATABLE;
+};
+
 // pathfind() with the goal test `goal(cost, cell)` called directly.
 template <class Goal>
 SearchResult search(kimbly::rng::Rng& rng, usize map_size, const EntityIndex& entities,
@@ -66,6 +75,8 @@ SearchResult search(kimbly::rng::Rng& rng, usize map_size, const EntityIndex& en
     const std::uint32_t first_tie_break = rng.next_u32();
     kimbly::Vec2Usize best = start;
     usize best_value = goal(0, start);
+    const usize start_value = best_value;
+    bool start_popped = false;
     usize best_cost = 0;
     usize ties = 1;
 
@@ -79,7 +90,16 @@ SearchResult search(kimbly::rng::Rng& rng, usize map_size, const EntityIndex& en
         const kimbly::Vec2Usize cell{entry.x, entry.y};
         if (*states.cost(cell.x, cell.y) != entry.cost) continue;  // a cheaper path came later
 
-        const usize value = goal(entry.cost, cell);
+        usize value;
+        if constexpr (RepeatableGoal<Goal>) {
+            // The start went in with estimate 0 whatever its value; a
+            // saturated estimate no longer tells the value.
+            const auto estimate = static_cast<usize>(entry.key >> 32);
+            value = !start_popped ? start_value : estimate != NOT_ENTERABLE ? estimate - entry.cost : goal(entry.cost, cell);
+            start_popped = true;
+        } else {
+            value = goal(entry.cost, cell);
+        }
         if (value < best_value || (value == best_value && entry.cost < best_cost)) {
             best = cell;
             best_value = value;
@@ -99,17 +119,17 @@ SearchResult search(kimbly::rng::Rng& rng, usize map_size, const EntityIndex& en
             if (!neighbour_of(cell, NEIGHBOUR_ORDER[side], map_size, next)) continue;
 
             usize step_cost = 1;
-            if (sight.at(next.x, next.y) != 0) {
-                const Tile& tile = tile_map.at(next);
-                if (tile.kind == Tile::Kind::Entity) {
-                    if (!break_through) continue;
-                    const Entity* other = entities.get(tile.id);
-                    if (other == nullptr || same_owner(*other, moving) || !mover.attack) continue;
-                    // Damage 0 would never destroy it: not a way through.
-                    const usize damage = mover.attack->damage;
-                    if (damage == 0) continue;
-                    step_cost = other->health / damage + (other->health % damage != 0 ? 1 : 0);
-                }
+            // Most cells are empty: the tile answers before the sight grid
+            // is read.
+            const Tile& tile = tile_map.at(next);
+            if (tile.kind == Tile::Kind::Entity && sight.at(next.x, next.y) != 0) {
+                if (!break_through) continue;
+                const Entity* other = entities.get(tile.id);
+                if (other == nullptr || same_owner(*other, moving) || !mover.attack) continue;
+                // Damage 0 would never destroy it: not a way through.
+                const usize damage = mover.attack->damage;
+                if (damage == 0) continue;
+                step_cost = other->health / damage + (other->health % damage != 0 ? 1 : 0);
             }
 
             const usize cost = saturating_add(entry.cost, step_cost);

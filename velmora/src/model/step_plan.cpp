@@ -38,6 +38,13 @@ namespace {
 
 const EntityAction NO_ACTION{};
 
+// The goal test of the move search.
+struct TargetDistance {
+    static constexpr bool REPEATABLE = true;
+    kimbly::Vec2Usize target;
+    usize operator()(usize, kimbly::Vec2Usize cell) const { return manhattan_distance(cell, target); }
+};
+
 std::optional<kimbly::Vec2Usize> candidate_step(const Model& model, kimbly::rng::Rng& rng, const TickState& tick,
                                                 const Entity& unit, const SightGrid& sight,
                                                 const EntityAction& action) {
@@ -55,7 +62,7 @@ std::optional<kimbly::Vec2Usize> candidate_step(const Model& model, kimbly::rng:
     if (!action.move_action) return std::nullopt;
     const MoveAction& move = *action.move_action;
     if (manhattan_distance(unit.position, move.target) <= 1) return move.target;
-    auto goal = [&move](usize, kimbly::Vec2Usize cell) { return manhattan_distance(cell, move.target); };
+    const TargetDistance goal{move.target};
     // Heads for the reachable cell nearest the target, reached or not.
     return pathfind::detail::search(rng, model.map_size, tick.entity_index, properties, tick.tile_map, sight, unit,
                                     goal, move.break_through, model.max_pathfind_nodes)

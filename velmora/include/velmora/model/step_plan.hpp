@@ -31,6 +31,9 @@ public:
     FindTargetPos(const AutoAttack& auto_attack, const Model& model, const TileMap& tile_map, const Entity& unit,
                   const EntityIndex& entities, const TileClasses& classes);
 
+    // The same value for the same cost and cell, and asking changes nothing.
+    static constexpr bool REPEATABLE = true;
+
     // Inline: the searches of step planning call it for nearly every cell
     // they reach.
     usize operator()(usize cost, kimbly::Vec2Usize cell) const {
