@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include <pakko/memory_io.hpp>
@@ -16,6 +15,7 @@
 #include <tarnwick/lib/replay.hpp>
 #include <tarnwick/processor/background.hpp>
 #include <tarnwick/processor/game_processor.hpp>
+#include <test_support/waits.hpp>
 
 #include "velmora/game.hpp"
 #include "velmora/quickstart_player.hpp"
@@ -69,15 +69,6 @@ struct Live {
     std::vector<std::vector<model::Event>> events;
 };
 
-bool wait_for_states(const History& history, std::size_t count) {
-    auto deadline = std::chrono::steady_clock::now() + 60s;
-    while (history.stored_states() < count) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(2ms);
-    }
-    return true;
-}
-
 void expect_shows_every_tick(History& history, const Live& live) {
     ASSERT_EQ(history.stored_states(), live.states.size());
     for (std::size_t tick = 0; tick < live.states.size(); ++tick) {
@@ -112,11 +103,17 @@ TEST(HistoryMatch, SavedLogEqualsTheLiveOneAndLoadsBackToEveryLiveState) {
     });
 
     History history(processor.strategy().game());
+    auto pushed = std::make_shared<test_support::Count>();
     {
         tarnwick::processor::background::BackgroundGameProcessor<Model> background(
-            std::move(processor), history.tick_handler(), std::nullopt);
+            std::move(processor),
+            [push = history.tick_handler(), pushed](const Model& state, std::vector<model::Event> events) {
+                push(state, std::move(events));
+                pushed->add();
+            },
+            std::nullopt);
         background.proceed(nullptr, static_cast<std::int32_t>(TICKS) + 5);
-        ASSERT_TRUE(wait_for_states(history, TICKS + 1));
+        ASSERT_TRUE(pushed->wait_for(TICKS, 60s));
         ASSERT_FALSE(background.stop());
     }
     ASSERT_EQ(live->states.size(), TICKS + 1);
@@ -143,7 +140,8 @@ TEST(HistoryMatch, SavedLogEqualsTheLiveOneAndLoadsBackToEveryLiveState) {
         file.write(reinterpret_cast<const char*>(live_log->data()), static_cast<std::streamsize>(live_log->size()));
     }
     History loaded = History::load(path);
-    ASSERT_TRUE(wait_for_states(loaded, TICKS + 1));
+    // The reader tells nobody what it has read: the history is asked.
+    ASSERT_TRUE(test_support::poll_until([&] { return loaded.stored_states() == TICKS + 1; }, 60s));
     std::filesystem::remove(path);
     expect_shows_every_tick(loaded, *live);
 }
