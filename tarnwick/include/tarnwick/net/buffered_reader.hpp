@@ -30,6 +30,12 @@ public:
         read_through(out);
     }
 
+    // The bytes already here, for a caller that checks once that a value's
+    // bound fits and then reads its fields without a check each.
+    std::span<const std::byte> buffered() const noexcept { return {buffer_.data() + begin_, end_ - begin_}; }
+    // Marks the first `count` bytes of buffered() as read; no more than it holds.
+    void consume(std::size_t count) noexcept { begin_ += count; }
+
     TcpStream& stream() noexcept { return stream_; }
 
 private:
