@@ -2,8 +2,11 @@
 
 #include <utility>
 
+#include <tarnwick/player/encode_buffer.hpp>
+
 #include "velmora/model/frames.hpp"
 #include "velmora/model/init.hpp"
+#include "velmora/model/player_view_encoding.hpp"
 #include "velmora/model/results.hpp"
 #include "velmora/model/turn.hpp"
 
@@ -15,6 +18,12 @@ Traits::Model Traits::init(kimbly::rng::Rng& rng, std::size_t player_count, Opti
 
 Traits::PlayerView Traits::player_view(const Model& model, std::size_t player_index) {
     return velmora::model::player_view(model, player_index);
+}
+
+// Thousands of small fields: with every step inlined, none costs a call.
+[[gnu::flatten]] void Traits::encode_player_view(const Model& model, std::size_t player_index,
+                                                 tarnwick::player::EncodeBuffer& out) {
+    velmora::model::write_player_view(out, model, player_index);
 }
 
 // The processor hands over its own map and does not read it afterwards, so

@@ -1,5 +1,6 @@
 #pragma once
 // A player of a match, as the processor drives it.
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -35,6 +36,13 @@ public:
     virtual ~Player() = default;
     // debug_interface is null when the driver offers no debug facilities.
     virtual ActionOf<G> get_action(const PlayerViewOf<G>& view, DebugInterfaceOf<G>* debug_interface) = 0;
+    // How the processor asks: with the state and the player's index, so that
+    // a player that never needs the built view can go without it. By default
+    // the view is built and get_action answers.
+    virtual ActionOf<G> get_action_from_state(const G& state, std::size_t player_index,
+                                              DebugInterfaceOf<G>* debug_interface) {
+        return get_action(GameTraits<G>::player_view(state, player_index), debug_interface);
+    }
     virtual void debug_update(const PlayerViewOf<G>& view, DebugInterfaceOf<G>& debug_interface) = 0;
 };
 

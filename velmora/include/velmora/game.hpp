@@ -22,6 +22,12 @@ struct PlayerOptions;
 
 }  // namespace velmora
 
+namespace tarnwick::player {
+
+class EncodeBuffer;
+
+}  // namespace tarnwick::player
+
 template <>
 struct tarnwick::GameTraits<velmora::model::Model> {
     using Model = velmora::model::Model;
@@ -39,6 +45,8 @@ struct tarnwick::GameTraits<velmora::model::Model> {
 
     static Model init(kimbly::rng::Rng& rng, std::size_t player_count, Options options);
     static PlayerView player_view(const Model& model, std::size_t player_index);
+    // The bytes of player_view's result, written without building it.
+    static void encode_player_view(const Model& model, std::size_t player_index, tarnwick::player::EncodeBuffer& out);
     // Players answer in their own frames; this is the one place where their
     // orders are turned into the game frame.
     static std::vector<Event> process_turn(Model& model, kimbly::rng::Rng& rng,

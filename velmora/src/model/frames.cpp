@@ -1,6 +1,5 @@
 #include "velmora/model/frames.hpp"
 
-#include <algorithm>
 #include <string>
 
 #include <kimbly/panic.hpp>
@@ -9,34 +8,8 @@
 
 namespace velmora::model {
 
-kimbly::Vec2Usize convert_position(usize player_index, kimbly::Vec2Usize position, usize size, usize map_size,
-                                   FrameDirection direction) {
-    // Unsigned arithmetic on purpose: a position past the far edge wraps and
-    // is then caught by the cap below instead of turning negative.
-    const usize x = position.x;
-    const usize y = position.y;
-    const usize m = map_size;
-    const bool to_game = direction == FrameDirection::ToGame;
-    kimbly::Vec2Usize result;
-    switch (player_index) {
-        case 0:
-            result = {x, y};
-            break;
-        case 1:
-            result = {m - x - size, m - y - size};
-            break;
-        case 2:
-            result = to_game ? kimbly::Vec2Usize{m - y - size, x} : kimbly::Vec2Usize{y, m - x - size};
-            break;
-        case 3:
-            result = to_game ? kimbly::Vec2Usize{y, m - x - size} : kimbly::Vec2Usize{m - y - size, x};
-            break;
-        default:
-            kimbly::panic("player index " + std::to_string(player_index) + " has no coordinate frame");
-    }
-    result.x = std::min(result.x, MAX_CONVERTED_COORDINATE);
-    result.y = std::min(result.y, MAX_CONVERTED_COORDINATE);
-    return result;
+void no_frame(usize player_index) {
+    kimbly::panic("player index " + std::to_string(player_index) + " has no coordinate frame");
 }
 
 void convert_action(const Model& model, Action& action, usize player_index) {

@@ -8,7 +8,6 @@
 
 #include <kimbly/panic.hpp>
 
-#include "velmora/model/frames.hpp"
 #include "velmora/model/model.hpp"
 #include "velmora/model/sight.hpp"
 
@@ -32,9 +31,8 @@ bool sees_square(const SightGrid& grid, kimbly::Vec2Usize corner, usize size) {
 
 }  // namespace
 
-PlayerView player_view(const Model& model, const Player& player) {
-    if (player.index >= FRAME_COUNT)
-        kimbly::panic("player index " + std::to_string(player.index) + " has no coordinate frame");
+PlayerView player_view_without_entities(const Model& model, const Player& player, std::vector<SeenEntity>& seen) {
+    if (player.index >= FRAME_COUNT) no_frame(player.index);
     // The tick that follows the views plans with the same grids.
     const std::shared_ptr<const SightGrid> shared_grid = shared_sight_range_map(model, &player);
     const SightGrid& grid = *shared_grid;
@@ -58,30 +56,35 @@ PlayerView player_view(const Model& model, const Player& player) {
         if (other.index < player_count) view.players[other.index] = {other.id, other.score, other.resource};
     }
 
-    // Picked first, so that the view's list is allocated once at its final
-    // size instead of growing through copies of thousands of entities. The
-    // collection is ordered by id, so the view comes out ascending by id.
-    thread_local std::vector<std::pair<const Entity*, usize>> seen;
+    // The collection is ordered by id, so the list comes out ascending by id.
     seen.clear();
     for (const auto& entity : model.entities.iter()) {
         const usize size = sizes.at(static_cast<std::size_t>(entity.entity_type));
         if (entity.player_id != player.id && !sees_square(grid, entity.position, size)) continue;
-        seen.emplace_back(&entity, size);
-    }
-    view.entities.reserve(seen.size());
-    for (const auto& [entity, size] : seen) {
-        Entity& copy = view.entities.emplace_back(*entity);
-        copy.position = convert_position(player.index, entity->position, size, model.map_size,
-                                         FrameDirection::ToPlayer);
+        seen.push_back({&entity, size});
     }
     return view;
 }
 
-PlayerView player_view(const Model& model, usize player_index) {
+PlayerView player_view(const Model& model, const Player& player) {
+    // Picked first, so that the view's list is allocated once at its final
+    // size instead of growing through copies of thousands of entities.
+    thread_local std::vector<SeenEntity> seen;
+    PlayerView view = player_view_without_entities(model, player, seen);
+    view.entities.reserve(seen.size());
+    for (const SeenEntity& entity : seen) view.entities.push_back(entity_in_frame(entity, player.index, model.map_size));
+    return view;
+}
+
+const Player& viewer_with_index(const Model& model, usize player_index) {
     for (const auto& player : model.players.iter()) {
-        if (player.index == player_index) return player_view(model, player);
+        if (player.index == player_index) return player;
     }
     kimbly::panic("no player has index " + std::to_string(player_index));
+}
+
+PlayerView player_view(const Model& model, usize player_index) {
+    return player_view(model, viewer_with_index(model, player_index));
 }
 
 }  // namespace velmora::model

@@ -37,6 +37,14 @@ pakko::IoError protocol_error(std::string_view message);
 // Reports a Finish that could not be delivered; never throws.
 void warn_finish_failed(std::string_view error) noexcept;
 
+// A game whose traits write a player's view straight from the state, the
+// same bytes as writing GameTraits<G>::player_view's result:
+//     static void encode_player_view(const G&, std::size_t player_index, EncodeBuffer&);
+template <class G>
+concept EncodesViewsFromState = requires(const G& state, std::size_t player_index, EncodeBuffer& out) {
+    GameTraits<G>::encode_player_view(state, player_index, out);
+};
+
 template <Game G>
 class StreamPlayer final : public Player<G> {
 public:
@@ -62,9 +70,55 @@ public:
     bool connected() const noexcept { return reader_ != nullptr; }
 
     ActionOf<G> get_action(const PlayerViewOf<G>& view, DebugInterfaceOf<G>* debug_interface) override {
+        return request_action([&] { pakko::write(encoded_, view); }, debug_interface);
+    }
+
+    // The view only ever becomes bytes here, so a game that writes it
+    // straight from the state is spared building it.
+    ActionOf<G> get_action_from_state(const G& state, std::size_t player_index,
+                                      DebugInterfaceOf<G>* debug_interface) override {
+        if constexpr (EncodesViewsFromState<G>) {
+            return request_action([&] { GameTraits<G>::encode_player_view(state, player_index, encoded_); },
+                                  debug_interface);
+        } else {
+            return Player<G>::get_action_from_state(state, player_index, debug_interface);
+        }
+    }
+
+    void debug_update(const PlayerViewOf<G>& view, DebugInterfaceOf<G>& debug_interface) override {
+        if (!connected()) kimbly::panic("Called debug_update after error");
+        guarded([&] {
+            send_view<server_message::DebugUpdate<G>>([&] { pakko::write(encoded_, view); });
+            bool done = false;
+            while (!done) {
+                auto message = pakko::read<ClientMessage<G>>(*reader_);
+                done = std::visit(pakko::Overloaded{
+                                      [&](client_message::DebugMessage<G>& debug_message) {
+                                          debug_interface.send(std::move(debug_message.command));
+                                          return false;
+                                      },
+                                      [&](client_message::RequestDebugState&) {
+                                          send(debug_interface.get_state());
+                                          return false;
+                                      },
+                                      [](client_message::DebugUpdateDone&) { return true; },
+                                      [](client_message::ActionMessage<G>&) -> bool {
+                                          throw protocol_error("Unexpected action message in debug update");
+                                      },
+                                  },
+                                  message.value);
+            }
+        });
+    }
+
+private:
+    // Sends GetAction with the view `write_view` writes, then serves the
+    // client's debug messages until its action comes.
+    template <class WriteView>
+    ActionOf<G> request_action(const WriteView& write_view, DebugInterfaceOf<G>* debug_interface) {
         if (!connected()) kimbly::panic("Called get_action after error");
         return guarded([&]() -> ActionOf<G> {
-            send_view<server_message::GetAction<G>>(view, debug_interface != nullptr);
+            send_view<server_message::GetAction<G>>(write_view, debug_interface != nullptr);
             while (true) {
                 auto message = pakko::read<ClientMessage<G>>(*reader_);
                 std::optional<ActionOf<G>> action = std::visit(
@@ -94,33 +148,6 @@ public:
         });
     }
 
-    void debug_update(const PlayerViewOf<G>& view, DebugInterfaceOf<G>& debug_interface) override {
-        if (!connected()) kimbly::panic("Called debug_update after error");
-        guarded([&] {
-            send_view<server_message::DebugUpdate<G>>(view);
-            bool done = false;
-            while (!done) {
-                auto message = pakko::read<ClientMessage<G>>(*reader_);
-                done = std::visit(pakko::Overloaded{
-                                      [&](client_message::DebugMessage<G>& debug_message) {
-                                          debug_interface.send(std::move(debug_message.command));
-                                          return false;
-                                      },
-                                      [&](client_message::RequestDebugState&) {
-                                          send(debug_interface.get_state());
-                                          return false;
-                                      },
-                                      [](client_message::DebugUpdateDone&) { return true; },
-                                      [](client_message::ActionMessage<G>&) -> bool {
-                                          throw protocol_error("Unexpected action message in debug update");
-                                      },
-                                  },
-                                  message.value);
-            }
-        });
-    }
-
-private:
     // Each request renews what the client may send. Any I/O failure ends the
     // connection for good before it is reported, so nothing more, not even
     // Finish, goes to a client that broke the protocol.
@@ -147,24 +174,25 @@ private:
     }
 
     // The message alternative `M` of ServerMessage whose first field is the
-    // view, written from the caller's view instead of from a copy of it: the
-    // alternative's tag, the view, then the fields that follow it.
-    template <class M, class... Rest>
-    void send_view(const PlayerViewOf<G>& view, const Rest&... rest) {
-        encode_view<M>(view, rest...);
+    // view, written without a copy of the view: the alternative's tag, the
+    // view as `write_view` writes it into the buffer, then the fields that
+    // follow it.
+    template <class M, class WriteView, class... Rest>
+    void send_view(const WriteView& write_view, const Rest&... rest) {
+        encode_view<M>(write_view, rest...);
         write_encoded();
     }
 
     // A view is thousands of small fields: with every step of its encoding
     // inlined into one function, no field costs a call.
-    template <class M, class... Rest>
-    [[gnu::flatten]] void encode_view(const PlayerViewOf<G>& view, const Rest&... rest) {
+    template <class M, class WriteView, class... Rest>
+    [[gnu::flatten]] void encode_view(const WriteView& write_view, const Rest&... rest) {
         using Alternatives = decltype(ServerMessage<G>::value);
         constexpr std::int32_t tag = alternative_tag<M>(std::type_identity<Alternatives>{});
         static_assert(tag < static_cast<std::int32_t>(std::variant_size_v<Alternatives>));
         encoded_.clear();
         pakko::write(encoded_, tag);
-        pakko::write(encoded_, view);
+        write_view();
         (pakko::write(encoded_, rest), ...);
     }
 

@@ -3,6 +3,7 @@
 // port is bound at once and a thread of its own waits for the client, hands
 // its token over and delivers the ready player (or the failure) through a
 // one-shot channel.
+#include <cstddef>
 #include <cstdint>
 #include <exception>
 #include <limits>
@@ -94,6 +95,10 @@ public:
 
     ActionOf<G> get_action(const PlayerViewOf<G>& view, DebugInterfaceOf<G>* debug_interface) override {
         return stream_.get_action(view, debug_interface);
+    }
+    ActionOf<G> get_action_from_state(const G& state, std::size_t player_index,
+                                      DebugInterfaceOf<G>* debug_interface) override {
+        return stream_.get_action_from_state(state, player_index, debug_interface);
     }
     void debug_update(const PlayerViewOf<G>& view, DebugInterfaceOf<G>& debug_interface) override {
         stream_.debug_update(view, debug_interface);

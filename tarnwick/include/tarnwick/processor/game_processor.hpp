@@ -83,26 +83,26 @@ public:
     // Plays one tick; with null handlers the players get no debug interface.
     std::vector<EventOf<G>> process_tick(player::DebugHandlersOf<G>* handlers) {
         if (strategy_->finished()) kimbly::panic("assertion failed: !self.finished()");
-        // Every view comes from the state before the turn, removed players' too.
-        std::vector<std::optional<PlayerViewOf<G>>> views;
-        views.reserve(players_.size());
-        for (std::size_t index = 0; index < players_.size(); ++index) {
-            views.emplace_back(GameTraits<G>::player_view(strategy_->game(), index));
-        }
+        // Every view comes from the state before the turn. A removed player's
+        // view is still built, as every player's is: building one prepares
+        // what the turn reuses.
+        const G& state = strategy_->game();
         ActionMap<G> actions;
         for (std::size_t index = 0; index < players_.size(); ++index) {
-            if (!players_[index]) continue;
+            if (!players_[index]) {
+                static_cast<void>(GameTraits<G>::player_view(state, index));
+                continue;
+            }
             try {
                 if (handlers) {
                     player::DebugInterfaceOf<G> debug_interface(index, *handlers, false);
-                    actions.emplace(index, players_[index]->get_action(*views[index], &debug_interface));
+                    actions.emplace(index, players_[index]->get_action_from_state(state, index, &debug_interface));
                 } else {
-                    actions.emplace(index, players_[index]->get_action(*views[index], nullptr));
+                    actions.emplace(index, players_[index]->get_action_from_state(state, index, nullptr));
                 }
             } catch (const player::PlayerError& error) {
                 note_failure(index, error);
             }
-            views[index].reset();
         }
         // Failed players go only now, so that each player's turn within a
         // tick does not depend on who failed before it.

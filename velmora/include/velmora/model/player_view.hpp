@@ -7,6 +7,7 @@
 
 #include "velmora/model/entity.hpp"
 #include "velmora/model/entity_properties.hpp"
+#include "velmora/model/frames.hpp"
 
 namespace velmora::model {
 
@@ -70,9 +71,32 @@ constexpr auto pakko_describe(pakko::Tag<PlayerView>) {
         field("entities", &V::entities, doc(en("List of entities"), ru("Список сущностей"))));
 }
 
-// The view of `player`: its own entities always, any other entity when at
-// least one cell of its square is within its sight.
+// An entity a player sees, and the side of its square.
+struct SeenEntity {
+    const Entity* entity;
+    usize size;
+};
+
+// The view of `player` with its list of entities left empty; the entities it
+// sees go to `seen` instead, ascending by id: its own always, any other when
+// at least one cell of its square is within its sight. The pointers last
+// until the state changes.
+PlayerView player_view_without_entities(const Model& model, const Player& player, std::vector<SeenEntity>& seen);
+
+// A seen entity as its viewer gets it: in the viewer's frame.
+inline Entity entity_in_frame(const SeenEntity& seen, usize viewer_index, usize map_size) {
+    Entity entity = *seen.entity;
+    entity.position = convert_position(viewer_index, entity.position, seen.size, map_size, FrameDirection::ToPlayer);
+    return entity;
+}
+
+// The view of `player`: player_view_without_entities with the seen entities
+// filled in.
 PlayerView player_view(const Model& model, const Player& player);
+
+// The player with this index. Asking for an index no player has is a
+// caller's fault and stops the program.
+const Player& viewer_with_index(const Model& model, usize player_index);
 
 // The view of the player with this index. Asking for an index no player has
 // is a caller's fault and stops the program.
