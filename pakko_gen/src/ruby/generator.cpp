@@ -17,9 +17,7 @@ void write_enum(Writer& writer, const pakko::Schema::Enum& enumeration) {
 }
 
 void write_one_of(Writer& writer, const pakko::Schema::OneOf& one_of) {
-    for (const auto& variant : one_of.variants) {
-        for (const auto& field : variant.fields) statements::add_for_field(writer, *field.schema);
-    }
+    for (const auto& variant : one_of.variants) write_requires(writer, variant);
     auto base = NAMES.camel_case(one_of.base_name);
     writer.line("class ", base);
     writer.indent();
@@ -55,7 +53,7 @@ void write_module(Writer& writer, const pakko::Schema& schema, std::string_view)
     visit_declared(
         schema,
         [&](const pakko::Struct& record) {
-            for (const auto& field : record.fields) statements::add_for_field(writer, *field.schema);
+            write_requires(writer, record);
             write_struct(writer, record, std::nullopt, 0);
         },
         [&](const pakko::Schema::OneOf& one_of) { write_one_of(writer, one_of); },

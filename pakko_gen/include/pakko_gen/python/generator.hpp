@@ -3,8 +3,6 @@
 // model/, the package's __init__ that imports them all, and the stream helper.
 #include <cstddef>
 #include <optional>
-#include <string>
-#include <string_view>
 
 #include <pakko/schema.hpp>
 
@@ -24,16 +22,5 @@ using Generator = ModuleGenerator<MODEL>;
 // variant (`base` set) carries its TAG and is attached to its base class.
 void write_struct(Writer& writer, const pakko::Struct& record, const std::optional<pakko::Name>& base,
                   std::size_t tag);
-
-namespace statements {
-
-// The import lines one field's schema needs, repeats included.
-void add_imports(Writer& writer, const pakko::Schema& schema);
-// Statements that read one value of `schema` into the local `target`.
-void assign(Writer& writer, std::string_view target, const pakko::Schema& schema);
-// Statements that write the value of the expression `value`.
-void write(Writer& writer, std::string_view value, const pakko::Schema& schema);
-
-}  // namespace statements
 
 }  // namespace pakko_gen::python
