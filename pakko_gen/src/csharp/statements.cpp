@@ -3,6 +3,7 @@
 #include <pakko/overloaded.hpp>
 
 #include "pakko_gen/csharp/generator.hpp"
+#include "pakko_gen/entry_locals.hpp"
 #include "pakko_gen/tag_switch.hpp"
 
 namespace pakko_gen::csharp::statements {
@@ -87,15 +88,8 @@ void write_vec(Writer& writer, const std::string& x, const S::Vec& vec) {
 void write_map(Writer& writer, const std::string& x, const S::Map& map) {
     auto v = std::string(var_name(x));
     writer.line("writer.Write(", x, ".Count);");
-    writer.line("foreach (var ", v, "Entry in ", x, ")");
-    writer.line("{");
-    writer.indent();
-    writer.line("var ", v, "Key = ", v, "Entry.Key;");
-    writer.line("var ", v, "Value = ", v, "Entry.Value;");
-    write(writer, v + "Key", *map.key);
-    write(writer, v + "Value", *map.value);
-    writer.unindent();
-    writer.line("}");
+    writer.braced("foreach (var " + v + "Entry in " + x + ")\n{",
+                  [&] { write_entry_locals(writer, v, {"var ", ".Key"}, {"var ", ".Value"}, map, write); });
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "pakko_gen/entry_locals.hpp"
 #include "pakko_gen/java/names.hpp"
 #include "pakko_gen/java/statements.hpp"
 #include "pakko_gen/jvm_statements.hpp"
@@ -71,10 +72,8 @@ struct Java {
         writer.braced("for (java.util.Map.Entry<" + type_name_obj(*map.key) + ", " + type_name_obj(*map.value) + "> " +
                           b + "Entry : " + v + ".entrySet()) {",
                       [&] {
-                          writer.line(type_name(*map.key), " ", b, "Key = ", b, "Entry.getKey();");
-                          writer.line(type_name(*map.value), " ", b, "Value = ", b, "Entry.getValue();");
-                          write(writer, b + "Key", *map.key);
-                          write(writer, b + "Value", *map.value);
+                          write_entry_locals(writer, b, {type_name(*map.key) + " ", ".getKey()"},
+                                             {type_name(*map.value) + " ", ".getValue()"}, map, write);
                       });
     }
 };

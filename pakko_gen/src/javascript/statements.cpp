@@ -3,6 +3,7 @@
 #include <pakko/overloaded.hpp>
 
 #include "pakko_gen/javascript/generator.hpp"
+#include "pakko_gen/entry_locals.hpp"
 #include "pakko_gen/field_kinds.hpp"
 
 namespace pakko_gen::javascript::statements {
@@ -70,14 +71,8 @@ void write_vec(Writer& writer, const std::string& v, const S::Vec& vec) {
 
 void write_map(Writer& writer, const std::string& v, const S::Map& map) {
     writer.line("await stream.writeInt(", v, ".size);");
-    writer.line("for (let ", v, "Entry of ", v, ") {");
-    writer.indent();
-    writer.line("let ", v, "Key = ", v, "Entry[0];");
-    writer.line("let ", v, "Value = ", v, "Entry[1];");
-    write(writer, v + "Key", *map.key);
-    write(writer, v + "Value", *map.value);
-    writer.unindent();
-    writer.line("}");
+    writer.braced("for (let " + v + "Entry of " + v + ") {",
+                  [&] { write_entry_locals(writer, v, {"let ", "[0]"}, {"let ", "[1]"}, map, write); });
 }
 
 }  // namespace

@@ -1,0 +1,27 @@
+#pragma once
+// Map writers that go over a map's entries and bind each entry's key and
+// value to locals before writing them.
+#include <string>
+#include <string_view>
+
+#include <pakko/schema.hpp>
+
+#include "pakko_gen/writer.hpp"
+
+namespace pakko_gen {
+
+// How one of the two locals is declared: the text before its name ("var ",
+// "let ", or a type and a space), and the member of the entry it is given.
+struct EntryLocal {
+    std::string declare;
+    std::string_view member;
+};
+
+using WriteValue = void (*)(Writer& writer, std::string_view value, const pakko::Schema& schema);
+
+// The body of the loop over the entries `base`Entry: the locals `base`Key
+// and `base`Value, then what `write` writes of each.
+void write_entry_locals(Writer& writer, const std::string& base, const EntryLocal& key, const EntryLocal& value,
+                        const pakko::Schema::Map& map, WriteValue write);
+
+}  // namespace pakko_gen
