@@ -9,9 +9,8 @@
 
 #include <pakko/json_value.hpp>
 
-#include "tarnwick/client_gen/javascript_package.hpp"
+#include "tarnwick/client_gen/plain_script_packages.hpp"
 #include "tarnwick/client_gen/python_package.hpp"
-#include "tarnwick/client_gen/ruby_package.hpp"
 #include "tarnwick/client_gen/templates.hpp"
 
 namespace {

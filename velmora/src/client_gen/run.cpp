@@ -7,11 +7,10 @@
 #include <tarnwick/client_gen/dlang_package.hpp>
 #include <tarnwick/client_gen/fsharp_package.hpp>
 #include <tarnwick/client_gen/go_package.hpp>
-#include <tarnwick/client_gen/javascript_package.hpp>
 #include <tarnwick/client_gen/jvm_packages.hpp>
 #include <tarnwick/client_gen/markdown_package.hpp>
+#include <tarnwick/client_gen/plain_script_packages.hpp>
 #include <tarnwick/client_gen/python_package.hpp>
-#include <tarnwick/client_gen/ruby_package.hpp>
 #include <tarnwick/client_gen/rust_package.hpp>
 
 #include "velmora/game.hpp"

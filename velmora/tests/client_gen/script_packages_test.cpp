@@ -4,9 +4,8 @@
 
 #include <filesystem>
 
-#include <tarnwick/client_gen/javascript_package.hpp>
+#include <tarnwick/client_gen/plain_script_packages.hpp>
 #include <tarnwick/client_gen/python_package.hpp>
-#include <tarnwick/client_gen/ruby_package.hpp>
 #include <tarnwick/client_gen/templates.hpp>
 
 #include "client_gen/test_files.hpp"

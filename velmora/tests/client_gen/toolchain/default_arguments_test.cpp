@@ -23,10 +23,9 @@
 #include <tarnwick/client_gen/cpp_package.hpp>
 #include <tarnwick/client_gen/dlang_package.hpp>
 #include <tarnwick/client_gen/go_package.hpp>
-#include <tarnwick/client_gen/javascript_package.hpp>
 #include <tarnwick/client_gen/jvm_packages.hpp>
+#include <tarnwick/client_gen/plain_script_packages.hpp>
 #include <tarnwick/client_gen/python_package.hpp>
-#include <tarnwick/client_gen/ruby_package.hpp>
 #include <tarnwick/client_gen/test_game.hpp>
 #include <tarnwick/net/tcp_listener.hpp>
 
