@@ -41,7 +41,7 @@ inline void expect_success(const std::filesystem::path& dir, const std::string& 
     const bool succeeded = run_program(prefix, log);
     const std::string output = test_files::read_file(log);
     EXPECT_TRUE(succeeded) << output;
-    for (const std::string line : {"Generating " + language + " with options " + options_line, std::string("Building..."),
+    for (const std::string& line : {"Generating " + language + " with options " + options_line, std::string("Building..."),
                                    std::string("Running..."), std::string("Waiting for connection on port 31005"),
                                    std::string("Got connection on port 31005"), std::string("Client running time: "),
                                    std::string("Success")}) {
