@@ -1,5 +1,6 @@
 #include "pakko_gen/cpp/implementation.hpp"
 #include "pakko_gen/cpp/names.hpp"
+#include "pakko_gen/result_fields.hpp"
 
 namespace pakko_gen::cpp {
 
@@ -22,10 +23,7 @@ void write_reader(Writer& writer, const std::string& full_name, const pakko::Str
     writer.line(full_name, " ", full_name, "::readFrom(InputStream& stream) {");
     writer.indent();
     writer.line(full_name, " result;");
-    for (const auto& field : record.fields) {
-        LoopCounter loops;
-        statements::assign(writer, "result." + NAMES.mixed_case(field.name), *field.schema, loops);
-    }
+    assign_result_fields(writer, record, NAMES, &NameStyle::mixed_case, statements::assign);
     writer.line("return result;");
     writer.unindent();
     writer.line("}");

@@ -1,4 +1,5 @@
 #include "pakko_gen/csharp/generator.hpp"
+#include "pakko_gen/result_fields.hpp"
 
 namespace pakko_gen::csharp {
 
@@ -23,10 +24,7 @@ void write_reader(Writer& writer, const std::string& name, const pakko::Struct& 
     writer.line("{");
     writer.indent();
     writer.line("var result = new ", name, "();");
-    for (const auto& field : record.fields) {
-        LoopCounter loops;
-        statements::assign(writer, "result." + NAMES.camel_case(field.name), *field.schema, loops);
-    }
+    assign_result_fields(writer, record, NAMES, &NameStyle::camel_case, statements::assign);
     writer.line("return result;");
     writer.unindent();
     writer.line("}");

@@ -2,6 +2,8 @@
 
 #include <pakko/overloaded.hpp>
 
+#include "pakko_gen/result_fields.hpp"
+
 namespace pakko_gen::dlang {
 
 std::string type_name(const pakko::Schema& schema) {
@@ -42,10 +44,7 @@ void write_constructor(Writer& writer, const pakko::Struct& record) {
 void write_reader(Writer& writer, const pakko::Struct& record, const std::string& name, bool variant) {
     writer.braced("static " + name + " readFrom(Stream reader) {", [&] {
         writer.line("auto result = ", variant ? "new " : "", name, "();");
-        for (const auto& field : record.fields) {
-            LoopCounter loops;
-            statements::assign(writer, "result." + NAMES.mixed_case(field.name), *field.schema, loops);
-        }
+        assign_result_fields(writer, record, NAMES, &NameStyle::mixed_case, statements::assign);
         writer.line("return result;");
     });
 }

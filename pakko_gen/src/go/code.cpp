@@ -2,6 +2,8 @@
 
 #include <pakko/overloaded.hpp>
 
+#include "pakko_gen/result_fields.hpp"
+
 namespace pakko_gen::go {
 
 std::string type_name(const pakko::Schema& schema) {
@@ -44,10 +46,7 @@ void write_struct(Writer& writer, const pakko::Struct& record, const std::option
 
     writer.braced("func Read" + name + "(reader io.Reader) " + name + " {", [&] {
         writer.line("result := ", name, " {}");
-        for (const auto& field : record.fields) {
-            LoopCounter loops;
-            statements::assign(writer, "result." + NAMES.camel_case(field.name), *field.schema, loops);
-        }
+        assign_result_fields(writer, record, NAMES, &NameStyle::camel_case, statements::assign);
         writer.line("return result");
     });
 

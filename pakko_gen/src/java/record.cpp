@@ -2,6 +2,7 @@
 
 #include "pakko_gen/java/names.hpp"
 #include "pakko_gen/java/statements.hpp"
+#include "pakko_gen/result_fields.hpp"
 
 namespace pakko_gen::java {
 
@@ -48,10 +49,7 @@ void write_struct(Writer& writer, const pakko::Struct& record, const std::option
     writer.line("public static ", name, " readFrom(java.io.InputStream stream) throws java.io.IOException {");
     writer.indent();
     writer.line(name, " result = new ", name, "();");
-    for (const auto& field : record.fields) {
-        LoopCounter loops;
-        statements::assign(writer, "result." + NAMES.mixed_case(field.name), *field.schema, loops);
-    }
+    assign_result_fields(writer, record, NAMES, &NameStyle::mixed_case, statements::assign);
     writer.line("return result;");
     writer.unindent();
     writer.line("}");

@@ -2,6 +2,7 @@
 
 #include "pakko_gen/kotlin/names.hpp"
 #include "pakko_gen/kotlin/statements.hpp"
+#include "pakko_gen/result_fields.hpp"
 
 namespace pakko_gen::kotlin {
 
@@ -55,10 +56,7 @@ void write_struct(Writer& writer, const pakko::Struct& record, const std::option
     writer.line("fun readFrom(stream: java.io.InputStream): ", name, " {");
     writer.indent();
     writer.line("val result = ", name, "()");
-    for (const auto& field : record.fields) {
-        LoopCounter loops;
-        statements::assign(writer, "result." + NAMES.mixed_case(field.name), *field.schema, loops);
-    }
+    assign_result_fields(writer, record, NAMES, &NameStyle::mixed_case, statements::assign);
     writer.line("return result");
     writer.unindent();
     writer.line("}");
