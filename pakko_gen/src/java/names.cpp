@@ -16,10 +16,6 @@ std::string map_type(const S::Map& map) {
 
 }  // namespace
 
-std::string conv(std::string_view text) { return apply_renames(text, renames::JVM); }
-
-std::string class_name(const pakko::Schema& schema) { return camel_type_name(NAMES, schema); }
-
 std::string type_name_prearray(const pakko::Schema& schema) {
     return std::visit(pakko::Overloaded{
                           [](const S::Bool&) -> std::string { return "boolean"; },

@@ -12,10 +12,6 @@ using S = pakko::Schema;
 
 }  // namespace
 
-std::string conv(std::string_view text) { return apply_renames(text, renames::JVM); }
-
-std::string class_name(const pakko::Schema& schema) { return camel_type_name(NAMES, schema); }
-
 std::string type_name(const pakko::Schema& schema) {
     if (auto word = stream_util_word(schema)) return std::string(*word);
     return std::visit(pakko::Overloaded{

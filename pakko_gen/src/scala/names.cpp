@@ -6,10 +6,6 @@
 
 namespace pakko_gen::scala {
 
-std::string conv(std::string_view text) { return apply_renames(text, renames::JVM); }
-
-std::string class_name(const pakko::Schema& schema) { return camel_type_name(NAMES, schema); }
-
 std::string type_name(const pakko::Schema& schema) {
     using S = pakko::Schema;
     if (auto word = stream_util_word(schema)) return std::string(*word);

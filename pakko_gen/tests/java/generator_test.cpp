@@ -41,7 +41,7 @@ TEST(JavaGenerator, TypeNamesOfEachKind) {
         {t::vec(t::map(t::int32(), t::int32())), "java.util.Map<Integer, Integer>[]"},
     };
     for (const auto& [schema, expected] : cases) EXPECT_EQ(java::type_name(*schema), expected);
-    EXPECT_EQ(java::conv("BoolInt32Int64Float32Float64Boolean"), "BooleanIntLongFloatDoubleBooleanean");
+    EXPECT_EQ(pakko_gen::jvm::conv("BoolInt32Int64Float32Float64Boolean"), "BooleanIntLongFloatDoubleBooleanean");
 }
 
 // Java creates arrays of a generic type only in their raw form, and the

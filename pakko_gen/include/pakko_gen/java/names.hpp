@@ -5,18 +5,12 @@
 
 #include <pakko/schema.hpp>
 
-#include "pakko_gen/names.hpp"
+#include "pakko_gen/jvm_names.hpp"
 
 namespace pakko_gen::java {
 
-inline constexpr NameStyle NAMES{renames::JVM};
-
-// Bool to Boolean first, then Int32 to Int, Int64 to Long, Float32 to Float
-// and Float64 to Double, anywhere in the text.
-std::string conv(std::string_view text);
-
-// The class name of a record, one-of or enumeration, without its package.
-std::string class_name(const pakko::Schema& schema);
+using jvm::class_name;
+using jvm::NAMES;
 
 // The declared type of a value: the element part of an array type, then one
 // "[]" per directly nested list. A list of primitives is a primitive array
