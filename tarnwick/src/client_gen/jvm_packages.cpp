@@ -10,20 +10,20 @@
 
 namespace tarnwick::client_gen {
 
-void JavaPackage::gen(const ClientGenOptions& options, const GenOptions& gen_options,
+void gen_java_package(const ClientGenOptions& options, const maven::GenOptions& gen_options,
                       const std::vector<pakko::SchemaPtr>& roots) {
     constexpr std::array<std::string_view, 3> sources{"MyStrategy.java", "DebugInterface.java", "Runner.java"};
     maven::gen_project<pakko_gen::java::Generator>(options, gen_options, roots, "java", "src/main/java", sources);
 }
 
-void KotlinPackage::gen(const ClientGenOptions& options, const GenOptions& gen_options,
+void gen_kotlin_package(const ClientGenOptions& options, const maven::GenOptions& gen_options,
                         const std::vector<pakko::SchemaPtr>& roots) {
     constexpr std::array<std::string_view, 3> sources{"MyStrategy.kt", "DebugInterface.kt", "Runner.kt"};
     maven::gen_project<pakko_gen::kotlin::Generator>(options, gen_options, roots, "kotlin", "src/main/kotlin", sources);
 }
 
 // Scala's fixed files come in an order of their own, scripts first.
-void ScalaPackage::gen(const ClientGenOptions& options, const GenOptions& gen_options,
+void gen_scala_package(const ClientGenOptions& options, const pakko_gen::EmptyOptions& gen_options,
                        const std::vector<pakko::SchemaPtr>& roots) {
     auto files = maven::scripts(maven::Compiler::Vanilla, "MyStrategy.scala", "src/main/scala/MyStrategy.scala");
     for (const char* name : {"MyStrategy.scala", "DebugInterface.scala", "Runner.scala"}) {
