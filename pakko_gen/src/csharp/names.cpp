@@ -1,6 +1,7 @@
 #include <pakko/overloaded.hpp>
 
 #include "pakko_gen/csharp/generator.hpp"
+#include "pakko_gen/field_kinds.hpp"
 
 namespace pakko_gen::csharp {
 
@@ -23,13 +24,8 @@ bool value_kind(const pakko::Schema& schema) {
 std::string type_name(const pakko::Schema& schema) { return type_name_prearray(schema) + type_post_array(schema); }
 
 std::string type_name_prearray(const pakko::Schema& schema) {
+    if (auto word = primitive_word(schema); !word.empty()) return std::string(word);
     return std::visit(pakko::Overloaded{
-                          [](const S::Bool&) -> std::string { return "bool"; },
-                          [](const S::Int32&) -> std::string { return "int"; },
-                          [](const S::Int64&) -> std::string { return "long"; },
-                          [](const S::Float32&) -> std::string { return "float"; },
-                          [](const S::Float64&) -> std::string { return "double"; },
-                          [](const S::String&) -> std::string { return "string"; },
                           [](const S::Option& option) {
                               return type_name(*option.inner) + (value_kind(*option.inner) ? "?" : "");
                           },

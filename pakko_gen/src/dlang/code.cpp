@@ -2,25 +2,19 @@
 
 #include <pakko/overloaded.hpp>
 
+#include "pakko_gen/field_kinds.hpp"
 #include "pakko_gen/result_fields.hpp"
 
 namespace pakko_gen::dlang {
 
 std::string type_name(const pakko::Schema& schema) {
     using S = pakko::Schema;
+    if (auto word = primitive_word(schema); !word.empty()) return std::string(word);
     return std::visit(pakko::Overloaded{
-                          [](const S::Bool&) -> std::string { return "bool"; },
-                          [](const S::Int32&) -> std::string { return "int"; },
-                          [](const S::Int64&) -> std::string { return "long"; },
-                          [](const S::Float32&) -> std::string { return "float"; },
-                          [](const S::Float64&) -> std::string { return "double"; },
-                          [](const S::String&) -> std::string { return "string"; },
-                          [](const pakko::Struct& record) { return NAMES.camel_case(record.name); },
-                          [](const S::OneOf& one_of) { return NAMES.camel_case(one_of.base_name); },
-                          [](const S::Enum& enumeration) { return NAMES.camel_case(enumeration.base_name); },
                           [](const S::Option& option) { return "Nullable!(" + type_name(*option.inner) + ")"; },
                           [](const S::Vec& vec) { return type_name(*vec.element) + "[]"; },
                           [](const S::Map& map) { return type_name(*map.value) + "[" + type_name(*map.key) + "]"; },
+                          [&](const auto&) { return NAMES.type_name(schema); },
                       },
                       schema.value);
 }
