@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -37,6 +38,35 @@ TEST(EncodeBuffer, KeepsEveryByteAcrossGrowthAndStartsAfreshAfterClear) {
     const auto next = pattern(12, 7);
     buffer.write_all(next);
     EXPECT_EQ(contents(buffer), next);
+}
+
+// The appender keeps its own place: what it and the buffer write in turn,
+// across growths in the middle of a run, lands in order, and a run that
+// throws leaves every byte written before the throw.
+TEST(EncodeBuffer, AppendedRunsInterleaveWithWritesAcrossGrowthAndSurviveAThrow) {
+    EncodeBuffer buffer;
+    std::vector<std::byte> expected;
+    const auto add = [&](pakko::Writer& writer, std::size_t size) {
+        const auto piece = pattern(size, static_cast<int>(expected.size()));
+        writer.write_all(piece);
+        expected.insert(expected.end(), piece.begin(), piece.end());
+    };
+    add(buffer, 3);
+    buffer.append([&](pakko::Writer& writer) {
+        for (std::size_t size : {1, 4, 0, 700, 4, 1, 9000, 4}) add(writer, size);
+    });
+    EXPECT_EQ(contents(buffer), expected);
+    add(buffer, 5);
+    EXPECT_THROW(buffer.append([&](pakko::Writer& writer) {
+        add(writer, 20000);
+        add(writer, 4);
+        throw std::runtime_error("stopped midway");
+    }),
+                 std::runtime_error);
+    EXPECT_EQ(contents(buffer), expected);
+    buffer.clear();
+    buffer.append([&](pakko::Writer& writer) { writer.write_all(pattern(6, 2)); });
+    EXPECT_EQ(contents(buffer), pattern(6, 2));
 }
 
 TEST(EncodeBuffer, AMovedFromBufferIsEmptyAndStillUsable) {

@@ -23,7 +23,7 @@ Traits::PlayerView Traits::player_view(const Model& model, std::size_t player_in
 // Thousands of small fields: with every step inlined, none costs a call.
 [[gnu::flatten]] void Traits::encode_player_view(const Model& model, std::size_t player_index,
                                                  tarnwick::player::EncodeBuffer& out) {
-    velmora::model::write_player_view(out, model, player_index);
+    out.append([&](auto& writer) { velmora::model::write_player_view(writer, model, player_index); });
 }
 
 // The processor hands over its own map and does not read it afterwards, so

@@ -38,12 +38,50 @@ public:
         end_ += bytes.size();
     }
 
+    // Runs `write(writer)` with a writer that appends to this buffer. A byte
+    // stored may alias anything in memory, so the buffer's own end is loaded
+    // and stored again around every write; the appender's place is its own,
+    // kept in registers over a whole run of small writes. The buffer is
+    // whole after each write, also when `write` throws.
+    template <class Write>
+    void append(Write&& write) {
+        Appender appender(*this);
+        std::forward<Write>(write)(appender);
+    }
+
     // The message so far; valid until the next write or clear.
     std::span<const std::byte> bytes() const noexcept {
         return {storage_.get(), static_cast<std::size_t>(end_ - storage_.get())};
     }
 
 private:
+    class Appender final : public pakko::Writer {
+    public:
+        explicit Appender(EncodeBuffer& buffer) noexcept
+            : buffer_(buffer), end_(buffer.end_), limit_(buffer.limit_) {}
+        Appender(const Appender&) = delete;
+        Appender& operator=(const Appender&) = delete;
+
+        void write_all(std::span<const std::byte> bytes) override {
+            if (bytes.empty()) return;
+            if (bytes.size() > static_cast<std::size_t>(limit_ - end_)) make_room(bytes.size());
+            std::memcpy(end_, bytes.data(), bytes.size());
+            end_ += bytes.size();
+            buffer_.end_ = end_;
+        }
+
+    private:
+        void make_room(std::size_t more) {
+            buffer_.grow(more);
+            end_ = buffer_.end_;
+            limit_ = buffer_.limit_;
+        }
+
+        EncodeBuffer& buffer_;
+        std::byte* end_;
+        std::byte* limit_;
+    };
+
     void grow(std::size_t more);
 
     std::unique_ptr<std::byte[]> storage_;

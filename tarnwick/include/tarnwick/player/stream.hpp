@@ -70,7 +70,7 @@ public:
     bool connected() const noexcept { return reader_ != nullptr; }
 
     ActionOf<G> get_action(const PlayerViewOf<G>& view, DebugInterfaceOf<G>* debug_interface) override {
-        return request_action([&] { pakko::write(encoded_, view); }, debug_interface);
+        return request_action([&] { write_built_view(view); }, debug_interface);
     }
 
     // The view only ever becomes bytes here, so a game that writes it
@@ -88,7 +88,7 @@ public:
     void debug_update(const PlayerViewOf<G>& view, DebugInterfaceOf<G>& debug_interface) override {
         if (!connected()) kimbly::panic("Called debug_update after error");
         guarded([&] {
-            send_view<server_message::DebugUpdate<G>>([&] { pakko::write(encoded_, view); });
+            send_view<server_message::DebugUpdate<G>>([&] { write_built_view(view); });
             bool done = false;
             while (!done) {
                 auto message = pakko::read<ClientMessage<G>>(*reader_);
@@ -194,6 +194,10 @@ private:
         pakko::write(encoded_, tag);
         write_view();
         (pakko::write(encoded_, rest), ...);
+    }
+
+    void write_built_view(const PlayerViewOf<G>& view) {
+        encoded_.append([&](auto& writer) { pakko::write(writer, view); });
     }
 
     template <class M, class... Alternatives>
