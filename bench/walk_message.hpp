@@ -22,50 +22,10 @@
 #include <utility>
 #include <variant>
 
+#include <pakko/bound.hpp>
 #include <pakko/pakko.hpp>
 
 namespace bench {
-
-inline constexpr std::size_t UNBOUNDED = std::numeric_limits<std::size_t>::max();
-
-constexpr std::size_t add_bounds(std::size_t a, std::size_t b) {
-    return a == UNBOUNDED || b == UNBOUNDED ? UNBOUNDED : a + b;
-}
-
-// The most bytes T's encoding can take, or UNBOUNDED when texts, vectors or
-// maps (or a binary form of a type's own) let it grow without limit.
-template <class T>
-constexpr std::size_t max_encoded_size() {
-    if constexpr (pakko::TraitsRead<T>) {
-        return UNBOUNDED;
-    } else if constexpr (std::is_same_v<T, bool>) {
-        return 1;
-    } else if constexpr (std::is_same_v<T, std::int32_t> || std::is_same_v<T, float> ||
-                         std::is_same_v<T, std::uint64_t> || pakko::DescribedEnum<T>) {
-        return 4;
-    } else if constexpr (std::is_same_v<T, std::monostate>) {
-        return 0;
-    } else if constexpr (pakko::is_optional_v<T>) {
-        return add_bounds(1, max_encoded_size<typename T::value_type>());
-    } else if constexpr (pakko::is_pair_v<T>) {
-        return add_bounds(max_encoded_size<typename T::first_type>(), max_encoded_size<typename T::second_type>());
-    } else if constexpr (pakko::DescribedRecord<T>) {
-        std::size_t total = 0;
-        pakko::for_each_field<T>([&](const auto& field) {
-            total = add_bounds(total, max_encoded_size<typename std::remove_cvref_t<decltype(field)>::value_type>());
-        });
-        return total;
-    } else if constexpr (pakko::DescribedOneOf<T>) {
-        using V = typename decltype(pakko::describe<T>())::variant_type;
-        return [&]<std::size_t... I>(std::index_sequence<I...>) {
-            std::size_t largest = 0;
-            ((largest = std::max(largest, max_encoded_size<std::variant_alternative_t<I, V>>())), ...);
-            return add_bounds(4, largest);
-        }(std::make_index_sequence<std::variant_size_v<V>>{});
-    } else {
-        return UNBOUNDED;
-    }
-}
 
 // A reader that lends the bytes it already holds and lets them be marked read.
 template <class R>
@@ -141,8 +101,8 @@ void walk_fields(R& reader) {
 
 template <class T, class R>
 void walk(R& reader) {
-    constexpr std::size_t bound = max_encoded_size<T>();
-    if constexpr (bound != UNBOUNDED && LendsBuffer<R>) {
+    constexpr std::size_t bound = pakko::max_encoded_size<T>();
+    if constexpr (bound != pakko::UNBOUNDED && LendsBuffer<R>) {
         const std::span<const std::byte> held = reader.buffered();
         if (held.size() >= bound) [[likely]] {
             UncheckedReader unchecked(held.data());

@@ -91,12 +91,12 @@ std::size_t walk_message(net::BufferedReader& reader) { return bench::walk_one_o
 
 TEST(WalkMessage, BoundsAreTheLargestEncodings) {
     const Entity full{5, 1, EntityType::Turret, {9, 10}, 100, true};
-    EXPECT_EQ(bench::max_encoded_size<Entity>(), pakko::to_bytes(full).size());
-    EXPECT_EQ(bench::max_encoded_size<kimbly::Vec2Usize>(), 8u);
-    EXPECT_EQ(bench::max_encoded_size<EntityType>(), 4u);
-    EXPECT_EQ(bench::max_encoded_size<std::string>(), bench::UNBOUNDED);
-    EXPECT_EQ(bench::max_encoded_size<PlayerView>(), bench::UNBOUNDED);
-    EXPECT_EQ(bench::max_encoded_size<Message>(), bench::UNBOUNDED);
+    EXPECT_EQ(pakko::max_encoded_size<Entity>(), pakko::to_bytes(full).size());
+    EXPECT_EQ(pakko::max_encoded_size<kimbly::Vec2Usize>(), 8u);
+    EXPECT_EQ(pakko::max_encoded_size<EntityType>(), 4u);
+    EXPECT_EQ(pakko::max_encoded_size<std::string>(), pakko::UNBOUNDED);
+    EXPECT_EQ(pakko::max_encoded_size<PlayerView>(), pakko::UNBOUNDED);
+    EXPECT_EQ(pakko::max_encoded_size<Message>(), pakko::UNBOUNDED);
 }
 
 // Each capacity puts the reader's refills at other places in the message:

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 #include <vector>
+
+#include <pakko/pakko.hpp>
 
 #include "tarnwick/player/encode_buffer.hpp"
 
@@ -67,6 +71,32 @@ TEST(EncodeBuffer, AppendedRunsInterleaveWithWritesAcrossGrowthAndSurviveAThrow)
     buffer.clear();
     buffer.append([&](pakko::Writer& writer) { writer.write_all(pattern(6, 2)); });
     EXPECT_EQ(contents(buffer), pattern(6, 2));
+}
+
+// Values checked for room once each give the bytes writing them field by
+// field gives, also where the buffer grows between them; one that fails a
+// range check halfway leaves the message as it was before it.
+TEST(EncodeBuffer, BoundedValuesWriteTheirUsualBytesAcrossGrowthAndFailWhole) {
+    using Value = std::pair<std::uint64_t, std::optional<std::int32_t>>;
+    static_assert(pakko::max_encoded_size<Value>() == 9);
+    std::vector<Value> values;
+    for (std::int32_t i = 0; i < 3000; ++i) {
+        values.emplace_back(static_cast<std::uint64_t>(i) * 7, i % 3 == 0 ? std::nullopt : std::optional(-i));
+    }
+    EncodeBuffer buffer;
+    buffer.append([&](auto& writer) {
+        for (const Value& value : values) writer.write_value(value);
+    });
+    std::vector<std::byte> expected;
+    for (const Value& value : values) {
+        const auto bytes = pakko::to_bytes(value);
+        expected.insert(expected.end(), bytes.begin(), bytes.end());
+    }
+    EXPECT_EQ(contents(buffer), expected);
+    EXPECT_ANY_THROW(buffer.append([](auto& writer) {
+        writer.write_value(Value{pakko::MAX_SIZE_VALUE + 1, std::optional(5)});
+    }));
+    EXPECT_EQ(contents(buffer), expected);
 }
 
 TEST(EncodeBuffer, AMovedFromBufferIsEmptyAndStillUsable) {

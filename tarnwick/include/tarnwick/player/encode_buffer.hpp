@@ -9,6 +9,8 @@
 #include <span>
 #include <utility>
 
+#include <pakko/binary.hpp>
+#include <pakko/bound.hpp>
 #include <pakko/io.hpp>
 
 namespace tarnwick::player {
@@ -70,7 +72,39 @@ private:
             buffer_.end_ = end_;
         }
 
+        // A value of a small bounded size, such as an entity, with one room
+        // check for the whole value instead of one per field. What a throwing
+        // write leaves past the end is not part of the message.
+        template <class T>
+        void write_value(const T& value) {
+            constexpr std::size_t bound = pakko::max_encoded_size<T>();
+            if constexpr (bound == pakko::UNBOUNDED) {
+                pakko::write(*this, value);
+            } else {
+                if (bound > static_cast<std::size_t>(limit_ - end_)) make_room(bound);
+                Unchecked unchecked(end_);
+                pakko::write(unchecked, value);
+                end_ = unchecked.end();
+                buffer_.end_ = end_;
+            }
+        }
+
     private:
+        // Writes where room was made beforehand.
+        class Unchecked final : public pakko::Writer {
+        public:
+            explicit Unchecked(std::byte* end) noexcept : end_(end) {}
+            void write_all(std::span<const std::byte> bytes) override {
+                std::memcpy(end_, bytes.data(), bytes.size());
+                end_ += bytes.size();
+            }
+            std::byte* end() const noexcept { return end_; }
+
+        private:
+            std::byte* end_;
+        };
+
+
         void make_room(std::size_t more) {
             buffer_.grow(more);
             end_ = buffer_.end_;

@@ -24,7 +24,13 @@ void write_player_view(W& writer, const Model& model, usize player_index) {
         if constexpr (std::is_same_v<Value, std::vector<Entity>>) {
             pakko::write(writer, static_cast<usize>(seen.size()));
             for (const SeenEntity& entity : seen) {
-                pakko::write(writer, entity_in_frame(entity, player.index, model.map_size));
+                const Entity in_frame = entity_in_frame(entity, player.index, model.map_size);
+                // A writer that can check room once per entity is asked to.
+                if constexpr (requires { writer.write_value(in_frame); }) {
+                    writer.write_value(in_frame);
+                } else {
+                    pakko::write(writer, in_frame);
+                }
             }
         } else {
             pakko::write(writer, field.get(view));
