@@ -119,9 +119,13 @@ void BM_TcpMatch(benchmark::State& state) {
         for (std::size_t index = 0; index < processor->player_count(); ++index) {
             all_alive = all_alive && processor->player_alive(index);
         }
-        if (!all_alive) state.SkipWithError("a client failed, so not all its ticks were played");
         processor.reset();
         for (auto& client : clients) client.join();
+        // Timing must stay paused once the run is marked failed.
+        if (!all_alive) {
+            state.SkipWithError("a client failed, so not all its ticks were played");
+            break;
+        }
         state.ResumeTiming();
     }
     state.counters["cpu_per_tick"] = cpu.per_tick(state);
