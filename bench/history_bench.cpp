@@ -25,7 +25,7 @@ namespace {
 using namespace velmora::model;
 using History = tarnwick::app::history::History<velmora::Game, velmora::RendererData>;
 
-constexpr usize MATCH_TICKS = 1000;
+constexpr usize HISTORY_TICKS = 1000;
 
 struct Recorded {
     std::vector<Model> states;
@@ -38,7 +38,7 @@ const Recorded& recorded_match() {
         auto rng = kimbly::rng::ChaCha20Rng::seed_from_u64(42);
         Model model = init(rng, 4, options_from(OptionsPreset{Finals{}}));
         r.states.push_back(model);
-        for (usize tick = 0; tick < MATCH_TICKS; ++tick) {
+        for (usize tick = 0; tick < HISTORY_TICKS; ++tick) {
             std::map<usize, Action> actions;
             for (const Player& player : model.players.iter()) {
                 Action action = velmora::quickstart_player::decide(player_view(model, player));
@@ -57,7 +57,7 @@ History filled_history() {
     const Recorded& match = recorded_match();
     History history(match.states[0]);
     auto push = history.tick_handler();
-    for (usize tick = 0; tick < MATCH_TICKS; ++tick) push(match.states[tick + 1], match.events[tick]);
+    for (usize tick = 0; tick < HISTORY_TICKS; ++tick) push(match.states[tick + 1], match.events[tick]);
     return history;
 }
 
@@ -81,7 +81,7 @@ void BM_HistoryGoToRandomTick(benchmark::State& state) {
     History history = filled_history();
     auto rng = kimbly::rng::ChaCha20Rng::seed_from_u64(7);
     for (auto _ : state) {
-        auto tick = static_cast<double>(rng.next_u32() % (MATCH_TICKS + 1));
+        auto tick = static_cast<double>(rng.next_u32() % (HISTORY_TICKS + 1));
         benchmark::DoNotOptimize(history.go_to(tick, false));
     }
 }
@@ -92,7 +92,7 @@ void BM_HistoryGoToNextTick(benchmark::State& state) {
     History history = filled_history();
     usize tick = 0;
     for (auto _ : state) {
-        tick = tick == MATCH_TICKS ? 0 : tick + 1;
+        tick = tick == HISTORY_TICKS ? 0 : tick + 1;
         benchmark::DoNotOptimize(history.go_to(static_cast<double>(tick), true));
     }
 }

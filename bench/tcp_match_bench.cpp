@@ -31,7 +31,7 @@
 namespace {
 
 using velmora::Game;
-constexpr int MATCH_TICKS = 200;
+constexpr int TCP_MATCH_TICKS = 200;
 // Room for a whole view, so that the client takes each one in a few reads,
 // as the raw exchange's client does.
 constexpr std::size_t CLIENT_BUFFER_BYTES = 256 * 1024;
@@ -78,7 +78,7 @@ public:
     void stop() { total_ += now() - started_; }
     // Per tick over the benchmark's iterations.
     benchmark::Counter per_tick(const benchmark::State& state) const {
-        return benchmark::Counter(total_ / (static_cast<double>(state.iterations()) * MATCH_TICKS));
+        return benchmark::Counter(total_ / (static_cast<double>(state.iterations()) * TCP_MATCH_TICKS));
     }
 
 private:
@@ -112,7 +112,7 @@ void BM_TcpMatch(benchmark::State& state) {
         auto processor = std::make_optional(velmora::new_full(options));
         state.ResumeTiming();
         cpu.start();
-        for (int tick = 0; tick < MATCH_TICKS; ++tick) benchmark::DoNotOptimize(processor->process_tick(nullptr));
+        for (int tick = 0; tick < TCP_MATCH_TICKS; ++tick) benchmark::DoNotOptimize(processor->process_tick(nullptr));
         cpu.stop();
         state.PauseTiming();
         bool all_alive = true;
@@ -130,8 +130,8 @@ void BM_TcpMatch(benchmark::State& state) {
     }
     state.counters["cpu_per_tick"] = cpu.per_tick(state);
     state.counters["ticks_per_second"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * MATCH_TICKS, benchmark::Counter::kIsRate);
-    state.counters["time_per_tick"] = benchmark::Counter(static_cast<double>(state.iterations()) * MATCH_TICKS,
+        benchmark::Counter(static_cast<double>(state.iterations()) * TCP_MATCH_TICKS, benchmark::Counter::kIsRate);
+    state.counters["time_per_tick"] = benchmark::Counter(static_cast<double>(state.iterations()) * TCP_MATCH_TICKS,
                                                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_TcpMatch)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -146,13 +146,13 @@ void BM_RulesOnlyEmptyActions(benchmark::State& state) {
         Model model = init(rng, 2, options_from(OptionsPreset{Round1{}}));
         state.ResumeTiming();
         cpu.start();
-        for (int tick = 0; tick < MATCH_TICKS; ++tick) {
+        for (int tick = 0; tick < TCP_MATCH_TICKS; ++tick) {
             benchmark::DoNotOptimize(process_turn(model, rng, {{0, Action{}}, {1, Action{}}}));
         }
         cpu.stop();
     }
     state.counters["cpu_per_tick"] = cpu.per_tick(state);
-    state.counters["time_per_tick"] = benchmark::Counter(static_cast<double>(state.iterations()) * MATCH_TICKS,
+    state.counters["time_per_tick"] = benchmark::Counter(static_cast<double>(state.iterations()) * TCP_MATCH_TICKS,
                                                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_RulesOnlyEmptyActions)->Unit(benchmark::kMillisecond);
@@ -172,7 +172,7 @@ RecordedExchange record_exchange() {
         tarnwick::ClientMessage<Game>{tarnwick::client_message::ActionMessage<Game>{velmora::model::Action{}}});
     auto rng = kimbly::rng::ChaCha20Rng::seed_from_u64(1);
     Model model = init(rng, 2, options_from(OptionsPreset{Round1{}}));
-    for (int tick = 0; tick < MATCH_TICKS; ++tick) {
+    for (int tick = 0; tick < TCP_MATCH_TICKS; ++tick) {
         auto& requests = recorded.requests.emplace_back();
         for (std::size_t index = 0; index < 2; ++index) {
             requests.push_back(pakko::to_bytes(tarnwick::ServerMessage<Game>{
@@ -240,8 +240,8 @@ void BM_RawLoopbackExchange(benchmark::State& state) {
         state.ResumeTiming();
     }
     state.counters["cpu_per_tick"] = cpu.per_tick(state);
-    state.counters["request_bytes_per_tick"] = static_cast<double>(request_bytes) / MATCH_TICKS;
-    state.counters["time_per_tick"] = benchmark::Counter(static_cast<double>(state.iterations()) * MATCH_TICKS,
+    state.counters["request_bytes_per_tick"] = static_cast<double>(request_bytes) / TCP_MATCH_TICKS;
+    state.counters["time_per_tick"] = benchmark::Counter(static_cast<double>(state.iterations()) * TCP_MATCH_TICKS,
                                                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_RawLoopbackExchange)->Unit(benchmark::kMillisecond)->UseRealTime();

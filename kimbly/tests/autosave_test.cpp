@@ -40,7 +40,7 @@ namespace {
 using autosave_test::Prefs;
 constexpr std::string_view TARGET = "kimbly::autosave";
 
-std::optional<std::string> read_file(const fs::path& path) {
+std::optional<std::string> read_file_if_present(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::stringstream text;
@@ -106,7 +106,7 @@ TEST_F(AutoSaveTest, LoadReadsTheFileOrFallsBackToDefaults) {
             {
                 auto prefs = AutoSave<Prefs>::load(path_);
                 EXPECT_EQ(prefs.read(), c.value);
-                EXPECT_EQ(read_file(path_), c.file_after);
+                EXPECT_EQ(read_file_if_present(path_), c.file_after);
                 const auto records = LogCapture::records(TARGET);
                 ASSERT_EQ(records.size(), 1u);
                 EXPECT_EQ(records[0].rfind(c.logged, 0), 0u) << records[0];
@@ -125,14 +125,14 @@ TEST_F(AutoSaveTest, WritesWhenAChangedValueIsReadAndWhenDropped) {
         EXPECT_FALSE(fs::exists(path_)) << "write access alone writes nothing";
 
         EXPECT_EQ(prefs->read().speed, 5);
-        EXPECT_EQ(read_file(path_), pakko::json::dump(Prefs{0.5f, 5, "2d"}));
+        EXPECT_EQ(read_file_if_present(path_), pakko::json::dump(Prefs{0.5f, 5, "2d"}));
         fs::remove(path_);
 
         EXPECT_EQ(prefs->read().speed, 5);
         EXPECT_FALSE(fs::exists(path_)) << "a read without a change writes nothing";
 
         prefs.reset();
-        EXPECT_EQ(read_file(path_), pakko::json::dump(Prefs{0.5f, 5, "2d"}))
+        EXPECT_EQ(read_file_if_present(path_), pakko::json::dump(Prefs{0.5f, 5, "2d"}))
             << "dropping the holder writes even without a change";
         EXPECT_EQ(files(), std::vector<std::string>{path_.filename()});
     });
@@ -150,8 +150,8 @@ TEST_F(AutoSaveTest, SavingReplacesTheFileInsteadOfRewritingIt) {
             prefs.write().volume = 1.0f;
             EXPECT_EQ(prefs.read().volume, 1.0f);
         }
-        EXPECT_EQ(read_file(dir_ / "old"), old_text);
-        EXPECT_EQ(read_file(path_), pakko::json::dump(Prefs{1.0f, 2, "3d"}));
+        EXPECT_EQ(read_file_if_present(dir_ / "old"), old_text);
+        EXPECT_EQ(read_file_if_present(path_), pakko::json::dump(Prefs{1.0f, 2, "3d"}));
     });
 }
 
@@ -174,7 +174,7 @@ TEST_F(AutoSaveTest, SavingThroughASymbolicLinkReplacesItsTargetAndKeepsTheLink)
             prefs.write().speed = 9;
         }
         EXPECT_TRUE(fs::is_symlink(path_));
-        EXPECT_EQ(read_file(dir_ / "shared" / "prefs.json"), pakko::json::dump(Prefs{0.75f, 9, "3d"}));
+        EXPECT_EQ(read_file_if_present(dir_ / "shared" / "prefs.json"), pakko::json::dump(Prefs{0.75f, 9, "3d"}));
         EXPECT_EQ(leftovers(dir_), std::vector<std::string>{});
         EXPECT_EQ(LogCapture::records(TARGET).size(), 1u) << "only the loading is logged";
     });
@@ -201,7 +201,7 @@ TEST_F(AutoSaveTest, AFolderThatCannotTakeATemporaryFileHasTheFileRewrittenInPla
             auto prefs = AutoSave<Prefs>::load(file);
             prefs.write().renderer = "3d";
         }
-        EXPECT_EQ(read_file(file), pakko::json::dump(Prefs{0.5f, 0, "3d"}));
+        EXPECT_EQ(read_file_if_present(file), pakko::json::dump(Prefs{0.5f, 0, "3d"}));
         EXPECT_EQ(leftovers(dir_), std::vector<std::string>{});
         EXPECT_EQ(LogCapture::records(TARGET).size(), 1u) << "only the loading is logged";
     });

@@ -12,6 +12,7 @@
 #include "kimbly/dialogs.hpp"
 #include "kimbly/dialogs/process_backend.hpp"
 #include "pakko/io.hpp"
+#include "test_support/files.hpp"
 
 namespace fs = std::filesystem;
 
@@ -23,12 +24,7 @@ fs::path make_temp_dir() {
     return pattern;
 }
 
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::read_file;
 
 void write_text(pakko::Writer& writer, std::string_view text) {
     writer.write_all(std::as_bytes(std::span(text.data(), text.size())));

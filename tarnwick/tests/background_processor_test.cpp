@@ -128,15 +128,15 @@ private:
     std::shared_ptr<Gate> update_gate_;
 };
 
-struct Match {
+struct BackgroundMatch {
     std::shared_ptr<Log> log = std::make_shared<Log>();
     FakePlayer* first = nullptr;
     FakePlayer* second = nullptr;
     std::optional<Processor> processor;
 };
 
-Match new_match(fake::usize max_ticks) {
-    Match match;
+BackgroundMatch new_match(fake::usize max_ticks) {
+    BackgroundMatch match;
     tarnwick::processor::PlayerSlots<G> slots;
     auto first = std::make_unique<FakePlayer>(match.log, 0);
     auto second = std::make_unique<FakePlayer>(match.log, 1);
@@ -158,7 +158,7 @@ Handlers recording_handlers(const std::shared_ptr<Log>& log) {
                     [](std::size_t index) { return fake::DebugState{index}; }};
 }
 
-Background start(Match& match, std::optional<Handlers> handlers) {
+Background start(BackgroundMatch& match, std::optional<Handlers> handlers) {
     auto log = match.log;
     return Background(
         std::move(*match.processor),

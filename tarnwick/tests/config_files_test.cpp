@@ -19,6 +19,7 @@
 #include "tarnwick/lib/config_file.hpp"
 #include "tarnwick/lib/full_results.hpp"
 #include "tarnwick/player/tcp.hpp"
+#include "test_support/files.hpp"
 
 namespace {
 
@@ -68,12 +69,7 @@ fs::path scratch(const std::string& name) {
     return dir / name;
 }
 
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::read_file;
 
 TEST(FullOptions, ReadsConfigurations) {
     const auto max = std::numeric_limits<std::uint64_t>::max();

@@ -132,7 +132,7 @@ using board::Board;
 using board::Mark;
 using board::Trail;
 using History = history::History<Board, Trail>;
-using Command = tarnwick::debug::DebugCommand<board::Drawing>;
+using DrawingCommand = tarnwick::debug::DebugCommand<board::Drawing>;
 using PlayerData = history::PlayerDebugData<board::Drawing>;
 using Cells = std::map<std::int32_t, std::int32_t>;
 
@@ -249,14 +249,14 @@ TEST(HistorySnapshot, StopsWithoutAWholeEntryAtOrBeforeTheIndex) {
 // The history of a match
 
 // Tick k sets cell k and drops cell k - 3; its events mark cells k and 100 + k.
-struct Match {
+struct PlayedHistory {
     std::vector<Board> states;
     std::vector<std::vector<Mark>> events;
     std::vector<Trail> trails;
 };
 
-Match play(History& history, std::int32_t ticks) {
-    Match match;
+PlayedHistory play(History& history, std::int32_t ticks) {
+    PlayedHistory match;
     match.states.push_back(Board{});
     match.trails.push_back(Trail{{"new 0"}});
     auto push = history.tick_handler();
@@ -276,7 +276,7 @@ Match play(History& history, std::int32_t ticks) {
     return match;
 }
 
-std::vector<Mark> events_of_ticks(const Match& match, std::size_t first, std::size_t last) {
+std::vector<Mark> events_of_ticks(const PlayedHistory& match, std::size_t first, std::size_t last) {
     std::vector<Mark> events;
     for (std::size_t tick = first; tick <= last; ++tick) {
         events.insert(events.end(), match.events[tick - 1].begin(), match.events[tick - 1].end());
@@ -284,7 +284,7 @@ std::vector<Mark> events_of_ticks(const Match& match, std::size_t first, std::si
     return events;
 }
 
-void expect_shows(const History& history, const Match& match, std::size_t tick, const std::string& where) {
+void expect_shows(const History& history, const PlayedHistory& match, std::size_t tick, const std::string& where) {
     auto state = history.current_state();
     EXPECT_EQ(state.game, match.states[tick]) << where;
     EXPECT_EQ(state.renderer_data, match.trails[tick]) << where;
@@ -386,10 +386,10 @@ TEST(History, StoresWholeStatesAmongTheDeltasAndStillRebuildsEveryTick) {
 // ---------------------------------------------------------------------------
 // Players' debug data
 
-Command add(std::string text) { return Command{tarnwick::debug::Add<board::Drawing>{{std::move(text)}}}; }
-Command clear() { return Command{tarnwick::debug::Clear{}}; }
-Command auto_flush(bool enable) { return Command{tarnwick::debug::SetAutoFlush{enable}}; }
-Command flush() { return Command{tarnwick::debug::Flush{}}; }
+DrawingCommand add(std::string text) { return DrawingCommand{tarnwick::debug::Add<board::Drawing>{{std::move(text)}}}; }
+DrawingCommand clear() { return DrawingCommand{tarnwick::debug::Clear{}}; }
+DrawingCommand auto_flush(bool enable) { return DrawingCommand{tarnwick::debug::SetAutoFlush{enable}}; }
+DrawingCommand flush() { return DrawingCommand{tarnwick::debug::Flush{}}; }
 
 std::vector<board::Drawing> drawings(std::vector<std::string> texts) {
     std::vector<board::Drawing> result;
@@ -399,7 +399,7 @@ std::vector<board::Drawing> drawings(std::vector<std::string> texts) {
 
 struct CommandCase {
     std::string name;
-    std::vector<Command> commands;
+    std::vector<DrawingCommand> commands;
     std::vector<std::string> pending;
     std::vector<std::string> shown;
     bool clear;
@@ -522,9 +522,9 @@ std::vector<std::byte> saved(const History& history) {
 }
 
 // Reads a log in its plain form: the first state, then events and delta per tick.
-Match read_log(const std::vector<std::byte>& bytes) {
+PlayedHistory read_log(const std::vector<std::byte>& bytes) {
     pakko::MemoryReader reader(bytes);
-    Match match;
+    PlayedHistory match;
     match.states.push_back(pakko::read<Board>(reader));
     while (reader.remaining() > 0) {
         match.events.push_back(pakko::read<std::vector<Mark>>(reader));

@@ -25,7 +25,7 @@ using G = fake::Game;
 using tarnwick::player::DebugHandlersOf;
 using tarnwick::player::DebugInterfaceOf;
 using tarnwick::player::PlayerError;
-using Player = tarnwick::player::stream::StreamPlayer<G>;
+using GameStreamPlayer = tarnwick::player::stream::StreamPlayer<G>;
 using Command = tarnwick::debug::DebugCommand<fake::DebugData>;
 
 // Everything that happened on the application's side, in order: bytes
@@ -73,8 +73,8 @@ struct Peer {
                                     return fake::DebugState{index + 40};
                                 }};
 
-    std::unique_ptr<Player> player(const std::string& client_bytes, bool gone = false) {
-        return std::make_unique<Player>(std::make_unique<OwningReader>(hex(client_bytes)),
+    std::unique_ptr<GameStreamPlayer> player(const std::string& client_bytes, bool gone = false) {
+        return std::make_unique<GameStreamPlayer>(std::make_unique<OwningReader>(hex(client_bytes)),
                                         std::make_unique<RecordingWriter>(events, gone));
     }
 };
@@ -203,7 +203,7 @@ TEST(StreamPlayer, EachRequestMayBringItsBoundOfBytesAndNoMore) {
         client.insert(client.end(), answer.begin(), answer.end());
     }
     Peer peer;
-    Player player(std::make_unique<OwningReader>(std::move(client)),
+    GameStreamPlayer player(std::make_unique<OwningReader>(std::move(client)),
                   std::make_unique<RecordingWriter>(peer.events, false));
     EXPECT_EQ(player.get_action(VIEW, nullptr), action_7());
     EXPECT_EQ(player.get_action(VIEW, nullptr), action_7()) << "each request starts a new count";
@@ -257,7 +257,7 @@ TEST(StreamPlayer, FinishOverADepartedSocketNeitherThrowsNorRaisesSigpipe) {
         auto writer = std::make_unique<tarnwick::net::BufferedWriter>(
             std::make_unique<tarnwick::net::TcpStream>(server.try_clone()));
         auto reader = std::make_unique<tarnwick::net::BufferedReader>(std::move(server));
-        EXPECT_NO_THROW(Player(std::move(reader), std::move(writer)));
+        EXPECT_NO_THROW(GameStreamPlayer(std::move(reader), std::move(writer)));
         EXPECT_EQ(test_support::LogCapture::records("tarnwick::player::stream").size(), 1u);
     });
 }

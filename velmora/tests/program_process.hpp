@@ -24,6 +24,7 @@
 #include <fmt/format.h>
 #include <pakko/json.hpp>
 #include <tarnwick/lib/results.hpp>
+#include <test_support/files.hpp>
 
 extern char** environ;
 
@@ -33,12 +34,7 @@ namespace fs = std::filesystem;
 
 inline const fs::path EXE = VELMORA_EXE;
 
-inline std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::read_file;
 
 inline void write_file(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 

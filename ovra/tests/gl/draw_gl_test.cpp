@@ -32,7 +32,7 @@ using ovra::testing::pixel_at;
 using ovra::testing::read_pixels;
 using Pixel = std::array<std::uint8_t, 4>;
 
-constexpr const char* VERTEX = R"(#version 100
+constexpr const char* INSTANCED_VERTEX = R"(#version 100
 attribute vec2 a_pos;
 attribute vec2 i_pos;
 attribute vec4 i_color;
@@ -43,7 +43,7 @@ void main() {
 }
 )";
 
-constexpr const char* FRAGMENT = R"(#version 100
+constexpr const char* TINTED_FRAGMENT = R"(#version 100
 precision mediump float;
 varying vec4 v_color;
 uniform vec4 u_tint;
@@ -61,8 +61,8 @@ bool near(Pixel actual, Pixel expected) {
 
 struct DrawGlTest : ovra::testing::GlTest {
     ovra::Program program() {
-        ovra::Shader vertex(ovra, ovra::ShaderType::Vertex, VERTEX);
-        ovra::Shader fragment(ovra, ovra::ShaderType::Fragment, FRAGMENT);
+        ovra::Shader vertex(ovra, ovra::ShaderType::Vertex, INSTANCED_VERTEX);
+        ovra::Shader fragment(ovra, ovra::ShaderType::Fragment, TINTED_FRAGMENT);
         return ovra::Program(ovra, {&vertex, &fragment});
     }
 };

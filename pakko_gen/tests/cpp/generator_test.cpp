@@ -17,20 +17,14 @@ namespace t = pakko_gen::testing;
 using pakko_gen::GenResult;
 using pakko_gen::GeneratorImpl;
 
-GenResult generate(const std::vector<pakko::SchemaPtr>& roots) {
-    GeneratorImpl<pakko_gen::cpp::Generator> impl("velmora", "0.1.0", {});
-    for (const auto& root : roots) impl.add(*root);
-    return std::move(impl).result();
-}
-
 // One generation over every synthetic root: each type's files appear once.
 TEST(CppGenerator, SyntheticSchemasMatchTheirGoldenText) {
-    auto result = generate(t::synthetic_roots());
+    auto result = t::generate<pakko_gen::cpp::Generator>(t::synthetic_roots());
     t::expect_golden(result, t::golden_root() / "cpp", {"Stream.hpp", "Stream.cpp"});
 }
 
 TEST(CppGenerator, StreamHelpersAreTheStoredFiles) {
-    auto result = generate({});
+    auto result = t::generate<pakko_gen::cpp::Generator>({});
     EXPECT_EQ(result.files, (std::vector<pakko_gen::GenFile>{
                                 {"Stream.hpp", std::string(pakko_gen::template_text("cpp/Stream.hpp"))},
                                 {"Stream.cpp", std::string(pakko_gen::template_text("cpp/Stream.cpp"))},
@@ -48,7 +42,7 @@ TEST(CppGenerator, AFourthLoopInOneFieldStops) {
 }
 
 TEST(CppGenerator, RealRootsGiveTheirFilesInDependencyOrder) {
-    auto result = generate(pakko_gen::fixtures::root_schemas());
+    auto result = t::generate<pakko_gen::cpp::Generator>(pakko_gen::fixtures::root_schemas());
     std::vector<std::string> paths;
     std::string model_header;
     std::string entity_header;

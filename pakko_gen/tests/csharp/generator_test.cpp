@@ -11,10 +11,10 @@
 namespace {
 
 namespace t = pakko_gen::testing;
-using pakko_gen::csharp::Generator;
+using CsharpGenerator = pakko_gen::csharp::Generator;
 
 TEST(CSharpGenerator, SyntheticSchemasMatchTheirGoldenText) {
-    t::expect_golden(t::generate<Generator>(t::synthetic_roots()), t::golden_root() / "csharp", {});
+    t::expect_golden(t::generate<CsharpGenerator>(t::synthetic_roots()), t::golden_root() / "csharp", {});
 }
 
 // Value kinds take the nullable form when optional; the others stay
@@ -37,7 +37,7 @@ TEST(CSharpGenerator, TypesOfOptionsAndArrays) {
 }
 
 TEST(CSharpGenerator, RealRootsGiveOneFileEachInTheProjectNamespace) {
-    auto result = t::generate<Generator>(pakko_gen::fixtures::root_schemas());
+    auto result = t::generate<CsharpGenerator>(pakko_gen::fixtures::root_schemas());
     std::vector<std::string> paths;
     for (const auto& file : result.files) {
         paths.push_back(file.path.generic_string());

@@ -17,21 +17,15 @@ namespace t = pakko_gen::testing;
 using pakko_gen::GenResult;
 using pakko_gen::GeneratorImpl;
 
-GenResult generate(const std::vector<pakko::SchemaPtr>& roots) {
-    GeneratorImpl<pakko_gen::dlang::Generator> impl("velmora", "0.1.0", {});
-    for (const auto& root : roots) impl.add(*root);
-    return std::move(impl).result();
-}
-
 TEST(DlangGenerator, SyntheticSchemasMatchTheirGoldenText) {
-    auto result = generate(t::synthetic_roots());
+    auto result = t::generate<pakko_gen::dlang::Generator>(t::synthetic_roots());
     t::expect_golden(result, t::golden_root() / "dlang", {"stream.d"});
     ASSERT_FALSE(result.files.empty());
     EXPECT_EQ(result.files.front(), (pakko_gen::GenFile{"stream.d", std::string(pakko_gen::template_text("dlang/stream.d"))}));
 }
 
 TEST(DlangGenerator, WithoutTypesThereIsNoPackageModule) {
-    auto result = generate({t::option(t::vec(t::int32()))});
+    auto result = t::generate<pakko_gen::dlang::Generator>({t::option(t::vec(t::int32()))});
     ASSERT_EQ(result.files.size(), 1u);
     EXPECT_EQ(result.files.front().path, "stream.d");
 }
@@ -40,7 +34,7 @@ TEST(DlangGenerator, WithoutTypesThereIsNoPackageModule) {
 TEST(DlangGenerator, RenamesApplyInsideEveryName) {
     auto kinds = t::enumeration("Int64Params", {"Float32Value", "Float64"});
     auto holder = t::shared(t::record("Int32Holder", {t::field("float32_params", kinds)}));
-    auto result = generate({holder});
+    auto result = t::generate<pakko_gen::dlang::Generator>({holder});
     ASSERT_EQ(result.files.size(), 4u);
     EXPECT_EQ(result.files[1].path, "model/long_parameters.d");
     EXPECT_EQ(result.files[1].content, "enum LongParameters : int {\n    FloatValue = 0,\n    Double = 1,\n}\n");
@@ -61,7 +55,7 @@ TEST(DlangGenerator, AFourthLoopInOneFieldStops) {
 }
 
 TEST(DlangGenerator, RealRootsGiveOneModuleAPerTypeInThePackageModule) {
-    auto result = generate(pakko_gen::fixtures::root_schemas());
+    auto result = t::generate<pakko_gen::dlang::Generator>(pakko_gen::fixtures::root_schemas());
     std::vector<std::string> paths;
     for (const auto& file : result.files) paths.push_back(file.path.generic_string());
     std::vector<std::string> expected{"stream.d"};

@@ -11,16 +11,16 @@
 namespace {
 
 namespace t = pakko_gen::testing;
-using pakko_gen::fsharp::Generator;
+using FsharpGenerator = pakko_gen::fsharp::Generator;
 
 TEST(FSharpGenerator, SyntheticSchemasMatchTheirGoldenText) {
-    t::expect_golden(t::generate<Generator>(t::synthetic_roots()), t::golden_root() / "fsharp", {});
+    t::expect_golden(t::generate<FsharpGenerator>(t::synthetic_roots()), t::golden_root() / "fsharp", {});
 }
 
 // F# compiles files in the order the project lists them: the result keeps
 // the order in which the types were added, each after what it uses.
 TEST(FSharpGenerator, RealRootsComeInTheOrderTheyWereAdded) {
-    auto result = t::generate<Generator>(pakko_gen::fixtures::root_schemas());
+    auto result = t::generate<FsharpGenerator>(pakko_gen::fixtures::root_schemas());
     std::vector<std::string> paths;
     for (const auto& file : result.files) paths.push_back(file.path.generic_string());
     std::vector<std::string> expected;

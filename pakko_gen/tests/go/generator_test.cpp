@@ -17,7 +17,7 @@ namespace t = pakko_gen::testing;
 using pakko_gen::GenResult;
 using pakko_gen::GeneratorImpl;
 
-GenResult generate(const std::vector<pakko::SchemaPtr>& roots, std::string_view module_path = "velmora") {
+GenResult generate_go(const std::vector<pakko::SchemaPtr>& roots, std::string_view module_path = "velmora") {
     GeneratorImpl<pakko_gen::go::Generator> impl(module_path, "0.1.0", {});
     for (const auto& root : roots) impl.add(*root);
     return std::move(impl).result();
@@ -31,7 +31,7 @@ const std::string* find(const GenResult& result, const std::string& path) {
 }
 
 TEST(GoGenerator, SyntheticSchemasMatchTheirGoldenText) {
-    auto result = generate(t::synthetic_roots());
+    auto result = generate_go(t::synthetic_roots());
     t::expect_golden(result, t::golden_root() / "go", {"stream/stream.go"});
     ASSERT_NE(find(result, "stream/stream.go"), nullptr);
     EXPECT_EQ(*find(result, "stream/stream.go"), pakko_gen::template_text("go/stream/stream.go"));
@@ -61,14 +61,14 @@ TEST(GoGenerator, StreamImportOnlyWhereAStreamFunctionIsCalled) {
         {"enumeration", t::one_value_enum(), "model/single.go", true},
     };
     for (const auto& c : cases) {
-        auto result = generate({c.schema}, "example.org/my_Bot");
+        auto result = generate_go({c.schema}, "example.org/my_Bot");
         const std::string* text = find(result, c.path);
         ASSERT_NE(text, nullptr) << c.what;
         EXPECT_TRUE(text->starts_with("package model\n\nimport \"io\"\n")) << c.what;
         EXPECT_EQ(text->find("import . \"example.org/my_Bot/stream\"\n") != std::string::npos, c.imported) << c.what;
     }
     // The magic number is written before the fields.
-    EXPECT_NE(find(generate({t::shared(with_magic)}), "model/tagged.go")
+    EXPECT_NE(find(generate_go({t::shared(with_magic)}), "model/tagged.go")
                   ->find("    WriteInt32(writer, 7)\n    value.Inner.Write(writer)\n"),
               std::string::npos);
 }
@@ -84,7 +84,7 @@ TEST(GoGenerator, AFourthLoopInOneFieldStops) {
 }
 
 TEST(GoGenerator, RealRootsGiveOneFileAPerTypeAndTheStreamPackage) {
-    auto result = generate(pakko_gen::fixtures::root_schemas());
+    auto result = generate_go(pakko_gen::fixtures::root_schemas());
     std::vector<std::string> paths;
     for (const auto& file : result.files) paths.push_back(file.path.generic_string());
     std::vector<std::string> expected{"stream/stream.go"};
@@ -98,7 +98,7 @@ TEST(GoGenerator, RealRootsGiveOneFileAPerTypeAndTheStreamPackage) {
     }
     EXPECT_EQ(paths, expected);
     // Generating again gives the same texts.
-    EXPECT_EQ(generate(pakko_gen::fixtures::root_schemas()).files, result.files);
+    EXPECT_EQ(generate_go(pakko_gen::fixtures::root_schemas()).files, result.files);
 }
 
 }  // namespace

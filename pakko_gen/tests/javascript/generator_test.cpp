@@ -14,15 +14,15 @@
 namespace {
 
 namespace t = pakko_gen::testing;
-using pakko_gen::javascript::Generator;
+using JavascriptGenerator = pakko_gen::javascript::Generator;
 
 TEST(JavaScriptGenerator, SyntheticSchemasMatchTheirGoldenText) {
-    auto result = t::generate<Generator>(t::synthetic_roots());
+    auto result = t::generate<JavascriptGenerator>(t::synthetic_roots());
     t::expect_golden(result, t::golden_root() / "javascript", {"stream-wrapper.js"});
 }
 
 TEST(JavaScriptGenerator, NoNamedTypeGivesTheStreamHelperAndAnEmptyIndex) {
-    auto result = t::generate<Generator>({t::int32()});
+    auto result = t::generate<JavascriptGenerator>({t::int32()});
     EXPECT_EQ(result.files,
               (std::vector<pakko_gen::GenFile>{
                   {"stream-wrapper.js", std::string(pakko_gen::template_text("javascript/stream-wrapper.js"))},
@@ -40,7 +40,7 @@ TEST(JavaScriptGenerator, AFourthLoopInOneFieldStops) {
 }
 
 TEST(JavaScriptGenerator, RealRootsAreExportedInDependencyOrder) {
-    auto result = t::generate<Generator>(pakko_gen::fixtures::root_schemas());
+    auto result = t::generate<JavascriptGenerator>(pakko_gen::fixtures::root_schemas());
     std::string expected_index;
     for (const auto& type : t::real_root_types()) {
         auto file = pakko::to_snake_case(type);

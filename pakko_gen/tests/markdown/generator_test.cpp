@@ -24,7 +24,7 @@ GenResult generate_files(const std::vector<pakko::SchemaPtr>& roots, md::Options
     return std::move(impl).result();
 }
 
-std::string generate(const std::vector<pakko::SchemaPtr>& roots, md::Options options) {
+std::string generate_text(const std::vector<pakko::SchemaPtr>& roots, md::Options options) {
     auto result = generate_files(roots, std::move(options));
     EXPECT_EQ(result.files.size(), 1u);
     EXPECT_EQ(result.files.front().path, "doc.md");
@@ -45,7 +45,7 @@ TEST(MarkdownGenerator, MultiLineTextsAreIndentedOnEveryLine) {
     pakko::Struct variant{std::nullopt, docs("First line\nsecond line"), pakko::Name("Go"),
                           {{docs("Where\nto"), pakko::Name("Target"), t::option(t::vec(t::map(t::int32(), t::int32())))}}};
     auto one_of = t::shared(pakko::Schema::OneOf{docs("Orders"), pakko::Name("Order"), {variant}});
-    EXPECT_EQ(generate({one_of}, {}),
+    EXPECT_EQ(generate_text({one_of}, {}),
               "## `Order`\n\nOrders\n\nOne of:\n\n"
               "- `Go` - First line\nsecond line\n\n"
               "    Fields:\n\n"
@@ -67,7 +67,7 @@ TEST(MarkdownGenerator, AMissingTextStopsWhenTextsAreRequired) {
          "Plan::Stop not documented in \"x\\\"y\""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(test_support::panic_message([&] { generate({c.schema}, {c.language, true}); }), c.message);
+        EXPECT_EQ(test_support::panic_message([&] { generate_text({c.schema}, {c.language, true}); }), c.message);
     }
 }
 
@@ -106,7 +106,7 @@ TEST(MarkdownGenerator, OptionsJsonNeedsBothKeys) {
 
 TEST(MarkdownGenerator, RealRootsAreDocumentedInBothLanguages) {
     for (const char* language : {"en", "ru"}) {
-        auto doc = generate(pakko_gen::fixtures::root_schemas(), {language, true});
+        auto doc = generate_text(pakko_gen::fixtures::root_schemas(), {language, true});
         EXPECT_TRUE(doc.starts_with("## `Vec2Float32`\n")) << language;
         EXPECT_TRUE(doc.ends_with("\n")) << language;
         EXPECT_FALSE(doc.ends_with("\n\n")) << language;

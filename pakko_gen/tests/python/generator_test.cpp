@@ -12,21 +12,21 @@
 namespace {
 
 namespace t = pakko_gen::testing;
-using pakko_gen::python::Generator;
+using PythonGenerator = pakko_gen::python::Generator;
 
 TEST(PythonGenerator, SyntheticSchemasMatchTheirGoldenText) {
-    auto result = t::generate<Generator>(t::synthetic_roots());
+    auto result = t::generate<PythonGenerator>(t::synthetic_roots());
     t::expect_golden(result, t::golden_root() / "python", {"stream_wrapper.py"});
 }
 
 TEST(PythonGenerator, NoNamedTypeGivesOnlyTheStreamHelper) {
-    auto result = t::generate<Generator>({t::int32(), t::vec(t::int32())});
+    auto result = t::generate<PythonGenerator>({t::int32(), t::vec(t::int32())});
     EXPECT_EQ(result.files, (std::vector<pakko_gen::GenFile>{
                                 {"stream_wrapper.py", std::string(pakko_gen::template_text("python/stream_wrapper.py"))}}));
 }
 
 TEST(PythonGenerator, RealRootsAreImportedInDependencyOrder) {
-    auto result = t::generate<Generator>(pakko_gen::fixtures::root_schemas());
+    auto result = t::generate<PythonGenerator>(pakko_gen::fixtures::root_schemas());
     std::string expected_init;
     for (const auto& type : t::real_root_types()) {
         expected_init += "from ." + pakko::to_snake_case(type) + " import " + type + "\n";

@@ -12,15 +12,15 @@
 namespace {
 
 namespace t = pakko_gen::testing;
-using pakko_gen::ruby::Generator;
+using RubyGenerator = pakko_gen::ruby::Generator;
 
 TEST(RubyGenerator, SyntheticSchemasMatchTheirGoldenText) {
-    auto result = t::generate<Generator>(t::synthetic_roots());
+    auto result = t::generate<RubyGenerator>(t::synthetic_roots());
     t::expect_golden(result, t::golden_root() / "ruby", {"stream_wrapper.rb"});
 }
 
 TEST(RubyGenerator, NoNamedTypeGivesOnlyTheStreamHelper) {
-    auto result = t::generate<Generator>({t::map(t::int32(), t::int32())});
+    auto result = t::generate<RubyGenerator>({t::map(t::int32(), t::int32())});
     EXPECT_EQ(result.files, (std::vector<pakko_gen::GenFile>{
                                 {"stream_wrapper.rb", std::string(pakko_gen::template_text("ruby/stream_wrapper.rb"))}}));
 }
@@ -37,7 +37,7 @@ TEST(RubyGenerator, AnEnumerationWithoutValuesRejectsEveryValue) {
 }
 
 TEST(RubyGenerator, RealRootsAreRequiredInDependencyOrder) {
-    auto result = t::generate<Generator>(pakko_gen::fixtures::root_schemas());
+    auto result = t::generate<RubyGenerator>(pakko_gen::fixtures::root_schemas());
     std::string expected;
     for (const auto& type : t::real_root_types()) expected += "require_relative 'model/" + pakko::to_snake_case(type) + "'\n";
     EXPECT_EQ(t::file_text(result, "model.rb"), expected);

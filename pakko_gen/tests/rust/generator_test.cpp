@@ -15,7 +15,7 @@ namespace t = pakko_gen::testing;
 using pakko_gen::GenResult;
 using pakko_gen::GeneratorImpl;
 
-GenResult generate(const std::vector<pakko::SchemaPtr>& roots, std::string_view name = "velmora-model",
+GenResult generate_rust(const std::vector<pakko::SchemaPtr>& roots, std::string_view name = "velmora-model",
                    std::string_view version = "0.1.0") {
     GeneratorImpl<pakko_gen::rust::Generator> impl(name, version, {});
     for (const auto& root : roots) impl.add(*root);
@@ -23,11 +23,11 @@ GenResult generate(const std::vector<pakko::SchemaPtr>& roots, std::string_view 
 }
 
 TEST(RustGenerator, SyntheticSchemasMatchTheirGoldenText) {
-    t::expect_golden(generate(t::synthetic_roots()), t::golden_root() / "rust", {});
+    t::expect_golden(generate_rust(t::synthetic_roots()), t::golden_root() / "rust", {});
 }
 
 TEST(RustGenerator, ManifestCarriesTheNameVersionAndPakkoVersion) {
-    auto result = generate({}, "my-bot-model", "2.3.4");
+    auto result = generate_rust({}, "my-bot-model", "2.3.4");
     ASSERT_EQ(result.files.size(), 2u);
     EXPECT_EQ(result.files[0], (pakko_gen::GenFile{"Cargo.toml",
                                                    "[package]\nname = \"my-bot-model\"\nversion = \"2.3.4\"\n"
@@ -39,7 +39,7 @@ TEST(RustGenerator, ManifestCarriesTheNameVersionAndPakkoVersion) {
 TEST(RustGenerator, RenamesApplyInsideEveryName) {
     auto kinds = t::enumeration("Int64Kind", {"Float32Value", "Float64"});
     auto holder = t::shared(t::record("Int32Float64Holder", {t::field("float32_kind", kinds)}));
-    auto result = generate({holder});
+    auto result = generate_rust({holder});
     ASSERT_EQ(result.files.size(), 4u);
     EXPECT_EQ(result.files[2], (pakko_gen::GenFile{"src/i64_kind.rs",
                                                    "use super::*;\n#[derive(Clone, Debug, PartialEq, Eq, Hash, "
@@ -53,7 +53,7 @@ TEST(RustGenerator, RenamesApplyInsideEveryName) {
 }
 
 TEST(RustGenerator, RealRootsDeclareEveryModuleInDependencyOrder) {
-    auto result = generate(pakko_gen::fixtures::root_schemas());
+    auto result = generate_rust(pakko_gen::fixtures::root_schemas());
     std::string lib;
     for (const auto& file : result.files) {
         if (file.path == "src/lib.rs") lib = file.content;

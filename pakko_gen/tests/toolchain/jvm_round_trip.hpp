@@ -35,17 +35,8 @@ struct JvmToolchain {
     std::function<std::vector<std::string>(const fs::path&)> run;
 };
 
-inline bool on_path(const std::string& program) {
-    const char* path = std::getenv("PATH");
-    std::stringstream folders(path ? path : "");
-    for (std::string folder; std::getline(folders, folder, ':');) {
-        if (!folder.empty() && ::access((fs::path(folder) / program).c_str(), X_OK) == 0) return true;
-    }
-    return false;
-}
-
-// Little-endian 32-bit integers, as the encoding writes them.
-inline std::string ints(std::initializer_list<std::int32_t> values) {
+// Little-endian 32-bit integers, as the encoding writes them, as a file's text.
+inline std::string int_text(std::initializer_list<std::int32_t> values) {
     std::string bytes;
     for (auto value : values) {
         for (int i = 0; i < 4; ++i) {
@@ -92,9 +83,9 @@ void check_jvm_round_trip(const JvmToolchain& toolchain) {
         const char* error;
     };
     const Hostile hostile[] = {
-        {"unknown_message_tag", "ServerMessage", ints({3}), "Unexpected tag value"},
-        {"unknown_enumeration_value", "ClientMessage", ints({0, 0, 1, 0, 2}), "Unexpected tag value"},
-        {"cut_off_state", "DebugState", ints({1280, 720, 0, 0, 0, 0}), "Unexpected EOF"},
+        {"unknown_message_tag", "ServerMessage", int_text({3}), "Unexpected tag value"},
+        {"unknown_enumeration_value", "ClientMessage", int_text({0, 0, 1, 0, 2}), "Unexpected tag value"},
+        {"cut_off_state", "DebugState", int_text({1280, 720, 0, 0, 0, 0}), "Unexpected EOF"},
     };
     for (const auto& each : hostile) {
         std::ofstream(dir / (std::string(each.name) + ".bin"), std::ios::binary) << each.bytes;

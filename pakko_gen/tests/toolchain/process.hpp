@@ -3,7 +3,9 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,6 +20,21 @@ struct ProcessResult {
     int status = -1;     // exit status; -1 when it could not start or was killed
     std::string output;  // standard output and error, interleaved
 };
+
+// Whether `program` is found on PATH.
+inline bool on_path(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    if (path == nullptr) return false;
+    std::string entries(path);
+    for (std::size_t start = 0; start <= entries.size();) {
+        auto end = entries.find(':', start);
+        if (end == std::string::npos) end = entries.size();
+        auto candidate = std::filesystem::path(entries.substr(start, end - start)) / program;
+        if (::access(candidate.c_str(), X_OK) == 0) return true;
+        start = end + 1;
+    }
+    return false;
+}
 
 inline ProcessResult run_process(const std::vector<std::string>& arguments, const std::filesystem::path& log) {
     std::vector<char*> argv;

@@ -107,21 +107,6 @@ inline void expect_hostile_outcomes(const std::filesystem::path& program, const 
 // Models run by an interpreter: many samples per start, since some
 // interpreters take a while to start, and exact programs of their own.
 
-// Whether `program` is found on PATH.
-inline bool on_path(const std::string& program) {
-    const char* path = std::getenv("PATH");
-    if (path == nullptr) return false;
-    std::string entries(path);
-    for (std::size_t start = 0; start <= entries.size();) {
-        auto end = entries.find(':', start);
-        if (end == std::string::npos) end = entries.size();
-        auto candidate = std::filesystem::path(entries.substr(start, end - start)) / program;
-        if (::access(candidate.c_str(), X_OK) == 0) return true;
-        start = end + 1;
-    }
-    return false;
-}
-
 inline std::vector<std::byte> joined(std::vector<std::byte> a, const std::vector<std::byte>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;

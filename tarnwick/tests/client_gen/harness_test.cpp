@@ -12,6 +12,7 @@
 #include <test_support/panic_message.hpp>
 
 #include "tarnwick/client_gen/harness.hpp"
+#include "test_support/files.hpp"
 
 namespace {
 
@@ -20,12 +21,7 @@ using namespace tarnwick::client_gen;
 
 std::vector<std::string> calls;
 
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::read_file;
 
 template <const char* Name, bool Fails = false>
 struct FakeLanguage {

@@ -8,18 +8,14 @@
 #include <pakko/io.hpp>
 
 #include "tarnwick/client_gen/package.hpp"
+#include "test_support/files.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace tarnwick::client_gen;
 
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::read_file;
 
 TEST(Package, SubstitutesTheSnakeThenTheCamelName) {
     struct Case {

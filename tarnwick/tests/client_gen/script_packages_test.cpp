@@ -16,7 +16,7 @@
 namespace {
 
 using namespace tarnwick::client_gen;
-using python_package::Compiler;
+using PythonCompiler = python_package::Compiler;
 
 // How each stored file ends and which line ends it uses. A CR-LF file has
 // CR LF before every line feed.
@@ -65,8 +65,8 @@ std::vector<std::string> paths(const std::vector<FixedFile>& files) {
 }
 
 TEST(ScriptPackages, PyPyChangesOnlyTheImageAndScripts) {
-    const auto cpython = python_package::fixed_files(Compiler::CPython);
-    const auto pypy = python_package::fixed_files(Compiler::PyPy);
+    const auto cpython = python_package::fixed_files(PythonCompiler::CPython);
+    const auto pypy = python_package::fixed_files(PythonCompiler::PyPy);
     const std::vector<std::string> order{"Dockerfile",         "compile.sh",    "run.sh", "main.py",
                                          "debug_interface.py", "my_strategy.py"};
     ASSERT_EQ(paths(cpython), order);
@@ -83,17 +83,17 @@ TEST(ScriptPackages, PyPyChangesOnlyTheImageAndScripts) {
 TEST(ScriptPackages, PythonOptionsFromJson) {
     struct Case {
         const char* json;
-        std::optional<Compiler> compiler;  // absent: an error
+        std::optional<PythonCompiler> compiler;  // absent: an error
     };
     const Case cases[] = {
-        {"{}", Compiler::CPython},
-        {"[]", Compiler::CPython},
-        {"{\"compiler\": \"PyPy\"}", Compiler::PyPy},
-        {"[\"PyPy\"]", Compiler::PyPy},
-        {"[\"PyPy\", null]", Compiler::PyPy},
-        {"{\"compiler\": {\"PyPy\": null}}", Compiler::PyPy},
-        {"{\"compiler\": \"CPython\", \"pakko\": null}", Compiler::CPython},
-        {"{\"other\": 1, \"compiler\": \"PyPy\"}", Compiler::PyPy},
+        {"{}", PythonCompiler::CPython},
+        {"[]", PythonCompiler::CPython},
+        {"{\"compiler\": \"PyPy\"}", PythonCompiler::PyPy},
+        {"[\"PyPy\"]", PythonCompiler::PyPy},
+        {"[\"PyPy\", null]", PythonCompiler::PyPy},
+        {"{\"compiler\": {\"PyPy\": null}}", PythonCompiler::PyPy},
+        {"{\"compiler\": \"CPython\", \"pakko\": null}", PythonCompiler::CPython},
+        {"{\"other\": 1, \"compiler\": \"PyPy\"}", PythonCompiler::PyPy},
         {"null", std::nullopt},
         {"\"PyPy\"", std::nullopt},
         {"{\"compiler\": \"Jython\"}", std::nullopt},
@@ -118,7 +118,7 @@ TEST(ScriptPackages, PythonOptionsFromJson) {
 }
 
 TEST(ScriptPackages, PythonOptionsDebugForm) {
-    EXPECT_EQ(GenOptionsTraits<python_package::GenOptions>::debug_form({Compiler::PyPy, {}}),
+    EXPECT_EQ(GenOptionsTraits<python_package::GenOptions>::debug_form({PythonCompiler::PyPy, {}}),
               "GenOptions {\n    compiler: PyPy,\n    pakko: (),\n}");
     EXPECT_EQ(GenOptionsTraits<python_package::GenOptions>::debug_form({}),
               "GenOptions {\n    compiler: CPython,\n    pakko: (),\n}");

@@ -8,6 +8,7 @@
 #include "screen_doubles.hpp"
 #include "screen_fixture.hpp"
 #include "velmora/app/options_config.hpp"
+#include "test_support/files.hpp"
 
 namespace {
 
@@ -15,12 +16,7 @@ using namespace velmora;
 using tarnwick::app::config_screen::ConfigButton;
 using velmora::testing::click;
 
-std::string read_file(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::read_file;
 
 class ConfigScreenTest : public velmora::testing::ScreenTest {
 protected:

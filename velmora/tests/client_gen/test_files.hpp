@@ -8,15 +8,11 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include "test_support/files.hpp"
 
 namespace test_files {
 
-inline std::string read_file(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::read_file;
 
 // A fresh folder per test, removed afterwards.
 class PackageDirTest : public ::testing::Test {

@@ -11,6 +11,7 @@
 #include <pakko/json.hpp>
 
 #include "velmora/renderer/preferences.hpp"
+#include "test_support/files.hpp"
 
 namespace {
 
@@ -109,12 +110,7 @@ TEST(Preferences, ReadingCases) {
     }
 }
 
-std::string read_file(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::read_file;
 
 TEST(Preferences, ARefusedFileIsReplacedByTheDefaults) {
     std::string folder = (std::filesystem::path(testing::TempDir()) / "velmora-preferences-XXXXXX").string();

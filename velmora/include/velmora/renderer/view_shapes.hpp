@@ -8,6 +8,9 @@
 
 namespace velmora::renderer {
 
+// Multiplies a texture or a model by one: it is drawn in its own colours.
+inline constexpr kimbly::ColorF32 WHITE{1.0f, 1.0f, 1.0f, 1.0f};
+
 // An axis-aligned square of the board plane.
 struct Square {
     kimbly::Vec2F32 center;

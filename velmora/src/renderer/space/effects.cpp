@@ -11,7 +11,6 @@ namespace velmora::renderer::space {
 
 namespace {
 
-constexpr kimbly::ColorF32 WHITE{1.0f, 1.0f, 1.0f, 1.0f};
 constexpr float BULLET_SIZE = 0.1f;
 constexpr float HIT_SIZE = 0.1f;
 constexpr float RING_SIZE = 0.45f;

@@ -10,8 +10,6 @@ namespace velmora::renderer::space {
 
 namespace {
 
-constexpr kimbly::ColorF32 WHITE{1.0f, 1.0f, 1.0f, 1.0f};
-
 // The player's entities of `type` among `alive`, with their motion at the
 // shown moment.
 template <class F>

@@ -6,7 +6,7 @@ namespace velmora::renderer::space {
 
 namespace {
 
-constexpr double PI = 3.141592653589793;
+constexpr double PI_F64 = 3.141592653589793;
 
 kimbly::ColorF32 mixed(double f, float alpha) {
     const auto mix = [f](float one, float two) { return static_cast<float>(one * f + two * (1.0 - f)); };
@@ -36,7 +36,7 @@ Nebulae nebulae(const model::Model& state, double time, const kimbly::noise::Noi
         const double mix = m * 0.5 + 0.5;
         const kimbly::Vec3 at{static_cast<float>(x + 0.5 + 0.5 * p), static_cast<float>(y + 0.5 + 0.5 * q),
                               static_cast<float>(h)};
-        const float turn = static_cast<float>(PI * p);
+        const float turn = static_cast<float>(PI_F64 * p);
         result.glows.push_back({at, turn, pulse * 3.0f * shrink, mixed(mix, 0.3f)});
         result.glows.push_back({at, turn, pulse * 0.5f, mixed(mix, 1.7f)});
         result.cores.push_back({at, turn, 0.0f, pulse * 0.05f, CLOUD_COLOR_ONE, 1.0f});

@@ -23,6 +23,11 @@ inline bool run_program(const std::vector<std::string>& args, const std::filesys
     return child.wait().success();
 }
 
+// Whether the shell finds `program`.
+inline bool on_path(const std::string& program) {
+    return run_program({"sh", "-c", "command -v \"$0\"", program}, "/dev/null");
+}
+
 // A fresh work folder for one test of `language`.
 inline std::filesystem::path work_dir(const std::string& language) {
     auto dir = std::filesystem::temp_directory_path() / ("velmora_" + language + "_client_" + std::to_string(::getpid()));

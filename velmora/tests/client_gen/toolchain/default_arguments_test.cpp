@@ -95,9 +95,7 @@ const std::vector<Client>& clients() {
     return table;
 }
 
-bool on_path(const std::string& program) {
-    return client_run::run_program({"sh", "-c", "command -v \"$0\"", program}, "/dev/null");
-}
+using client_run::on_path;
 
 // `command` with its standard output and error in `log`.
 cg::Command logged(const cg::Command& command, const fs::path& log) {

@@ -15,11 +15,9 @@ namespace {
 namespace fs = std::filesystem;
 
 using test_files::read_file;
+using client_run::on_path;
 using client_run::run_program;
 
-bool on_path(const std::string& program) {
-    return run_program({"sh", "-c", "command -v \"$0\"", program}, fs::temp_directory_path() / "velmora_on_path.txt");
-}
 
 TEST(DotnetClients, BuildModeReportsTheMissingDotnetAndTheCSharpSourcesCompileWithMcs) {
     if (on_path("dotnet")) GTEST_SKIP() << "dotnet is installed: the package builds with it";
