@@ -21,7 +21,7 @@ using kimbly::Vec2Usize;
 using velmora::camera::Camera;
 using velmora::camera::HALF_PI;
 
-constexpr float TOLERANCE = 1e-3f;
+constexpr float CAMERA_TOLERANCE = 1e-3f;
 const Vec2Usize SCREEN{800, 600};
 
 Camera parallel() {
@@ -55,11 +55,11 @@ class CameraMapping : public testing::TestWithParam<MappingCase> {};
 TEST_P(CameraMapping, PixelAndGroundPointMapToEachOther) {
     const auto& c = GetParam();
     Vec2F32 world = c.camera.screen_to_world(SCREEN, c.pixel);
-    EXPECT_NEAR(world.x, c.world.x, TOLERANCE);
-    EXPECT_NEAR(world.y, c.world.y, TOLERANCE);
+    EXPECT_NEAR(world.x, c.world.x, CAMERA_TOLERANCE);
+    EXPECT_NEAR(world.y, c.world.y, CAMERA_TOLERANCE);
     Vec2F32 pixel = c.camera.world_to_screen(SCREEN, c.world);
-    EXPECT_NEAR(pixel.x, c.pixel.x, TOLERANCE);
-    EXPECT_NEAR(pixel.y, c.pixel.y, TOLERANCE);
+    EXPECT_NEAR(pixel.x, c.pixel.x, CAMERA_TOLERANCE);
+    EXPECT_NEAR(pixel.y, c.pixel.y, CAMERA_TOLERANCE);
 }
 
 constexpr float HALF_WIDTH = 32.0f * 800.0f / 600.0f;
@@ -94,8 +94,8 @@ TEST(Camera, TiltedViewRoundTripsPixelsBelowTheHorizon) {
     }
     for (Vec2F32 ground : {Vec2F32{0, 0}, Vec2F32{3, -4}, Vec2F32{-10, -20}, Vec2F32{15, 10}}) {
         Vec2F32 back = camera.screen_to_world(SCREEN, camera.world_to_screen(SCREEN, ground));
-        EXPECT_NEAR(back.x, ground.x, TOLERANCE) << ground.x << "," << ground.y;
-        EXPECT_NEAR(back.y, ground.y, TOLERANCE) << ground.x << "," << ground.y;
+        EXPECT_NEAR(back.x, ground.x, CAMERA_TOLERANCE) << ground.x << "," << ground.y;
+        EXPECT_NEAR(back.y, ground.y, CAMERA_TOLERANCE) << ground.x << "," << ground.y;
     }
     // Tilting shows nearer ground at the lower edge than above the centre.
     float near_y = camera.screen_to_world(SCREEN, {400, 0}).y;

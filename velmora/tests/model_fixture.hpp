@@ -18,6 +18,9 @@
 
 namespace velmora::model::testing {
 
+// How far computed positions, sizes and angles may be from the expected ones.
+inline constexpr float TOLERANCE = 1e-5f;
+
 // A seeded match generator that counts what is drawn through the interface.
 class CountingRng final : public kimbly::rng::Rng {
 public:

@@ -24,9 +24,9 @@ using kimbly::Vec2Usize;
 using Cell = std::pair<usize, usize>;
 
 // Hands out fixed words and counts the draws.
-class CountingRng final : public kimbly::rng::Rng {
+class FixedWordRng final : public kimbly::rng::Rng {
 public:
-    explicit CountingRng(std::uint32_t word) : word_(word) {}
+    explicit FixedWordRng(std::uint32_t word) : word_(word) {}
     std::uint32_t fetch_u32() override {
         ++draws;
         return word_;
@@ -163,18 +163,18 @@ TEST(Init, ResourcesFollowTheStartsInColumnMajorOrder) {
 
 TEST(Init, TakesOneDrawAsTheNoiseSeed) {
     for (std::uint32_t word : {0u, 0xd7b54878u}) {
-        CountingRng rng(word);
+        FixedWordRng rng(word);
         auto model = init(rng, 4, preset(OptionsPreset{Round2{}}));
         EXPECT_EQ(rng.draws, 1);
 
         // The same layout comes from any generator whose first word matches.
-        CountingRng again(word);
+        FixedWordRng again(word);
         EXPECT_EQ(pakko::to_bytes(init(again, 4, preset(OptionsPreset{Round2{}}))), pakko::to_bytes(model));
     }
     // The match generator of seed 42 starts with that second word.
     EXPECT_EQ(resource_cells(generate(42, 4, preset(OptionsPreset{Round2{}}))),
               [] {
-                  CountingRng rng(0xd7b54878u);
+                  FixedWordRng rng(0xd7b54878u);
                   return resource_cells(init(rng, 4, preset(OptionsPreset{Round2{}})));
               }());
 }
@@ -330,12 +330,12 @@ TEST(Init, RefusesOptionsThatDontFitBeforeDrawing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        CountingRng rng(0);
+        FixedWordRng rng(0);
         EXPECT_THROW(init(rng, c.players, c.options), InvalidState);
         EXPECT_EQ(rng.draws, 0);
     }
     // The last cells that fit.
-    CountingRng rng(0);
+    FixedWordRng rng(0);
     auto model = init(rng, 2, with(80, EntityType::BuilderBase, {75, 75}));
     EXPECT_EQ(model.entities.get(3)->position, (Vec2Usize{75, 75}));
     EXPECT_EQ(model.entities.get(4)->position, (Vec2Usize{0, 0}));

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "font_fixture.hpp"
 #include "vindle/font.hpp"
 
 namespace {
@@ -11,16 +12,10 @@ using vindle::font::FontFace;
 using vindle::font::GlyphCache;
 using vindle::font::LaidGlyph;
 
-const FontFace& face() {
-    static const FontFace parsed = [] {
-        auto bytes = vindle::font::default_font_bytes();
-        return FontFace::parse({bytes.begin(), bytes.end()});
-    }();
-    return parsed;
-}
+using vindle::testing::default_face;
 
 LaidGlyph glyph(char c, kimbly::Vec2F32 position = {0, 0}) {
-    return face().layout(std::string(1, c), 10, position).front();
+    return default_face().layout(std::string(1, c), 10, position).front();
 }
 
 // A small cache whose uploads are kept.
@@ -29,7 +24,7 @@ struct SmallCache {
 
     void draw(const std::vector<LaidGlyph>& glyphs, float size) {
         for (const auto& g : glyphs) cache.queue(g, size);
-        cache.cache_queued(face(), [&](CacheRect rect, std::span<const std::uint8_t> coverage) {
+        cache.cache_queued(default_face(), [&](CacheRect rect, std::span<const std::uint8_t> coverage) {
             EXPECT_EQ(coverage.size(), std::size_t{rect.width} * rect.height);
             uploads.push_back(rect);
         });

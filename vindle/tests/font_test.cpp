@@ -9,6 +9,7 @@
 
 #include <ovra/raw/recording_context.hpp>
 
+#include "font_fixture.hpp"
 #include "vindle/font.hpp"
 
 namespace {
@@ -23,10 +24,7 @@ std::vector<std::uint8_t> default_bytes() {
     return {bytes.begin(), bytes.end()};
 }
 
-const FontFace& face() {
-    static const FontFace parsed = FontFace::parse(default_bytes());
-    return parsed;
-}
+using vindle::testing::default_face;
 
 // A font over the recording fake, drawing into a window framebuffer of
 // 200 × 100 pixels.
@@ -73,12 +71,14 @@ TEST(FontFace, BytesThatAreNoFontAreRefused) {
 
 TEST(FontFace, InkBoxes) {
     // Texts without ink measure as the zero box.
-    for (const char* blank : {"", " ", "    "}) EXPECT_EQ(face().measure(blank, 32), AabbF32{}) << '"' << blank << '"';
+    for (const char* blank : {"", " ", "    "}) {
+        EXPECT_EQ(default_face().measure(blank, 32), AabbF32{}) << '"' << blank << '"';
+    }
 
-    AabbF32 box = face().measure("Hg", 32);
+    AabbF32 box = default_face().measure("Hg", 32);
     // The baseline sits |descent| × size above the descent line: "g" reaches
     // below it and "H" stays under the ascent line.
-    float baseline = -face().descent() * 32;
+    float baseline = -default_face().descent() * 32;
     EXPECT_LT(box.y_min, baseline);
     EXPECT_GE(box.y_min, 0);
     EXPECT_GT(box.y_max, baseline);
@@ -87,16 +87,17 @@ TEST(FontFace, InkBoxes) {
     EXPECT_EQ(box.x_min, std::floor(box.x_min));
 
     // Kerning: "AV" is narrower than "A" and "V" side by side.
-    EXPECT_LT(face().measure("AV", 50).width(), face().measure("A V", 50).width() - face().measure(" ", 50).width());
+    const auto& face = default_face();
+    EXPECT_LT(face.measure("AV", 50).width(), face.measure("A V", 50).width() - face.measure(" ", 50).width());
 }
 
 TEST(FontFace, MeasureAtIsMeasureShifted) {
     for (const char* text : {"Hello", "g", "x y z", "\xff\x01 broken \xe2\x82"}) {
         for (Vec2F32 position : {Vec2F32{10, 20}, Vec2F32{-7, 3}, Vec2F32{1000, -250}}) {
-            AabbF32 at_origin = face().measure(text, 24);
+            AabbF32 at_origin = default_face().measure(text, 24);
             AabbF32 moved{at_origin.x_min + position.x, at_origin.x_max + position.x, at_origin.y_min + position.y,
                           at_origin.y_max + position.y};
-            EXPECT_EQ(face().measure_at(text, position, 24), moved) << text << " at " << position.x;
+            EXPECT_EQ(default_face().measure_at(text, position, 24), moved) << text << " at " << position.x;
         }
     }
 }

@@ -21,9 +21,9 @@ using vindle::asset::AssetResult;
 // What happened in the frames, in order.
 using Journal = std::vector<std::string>;
 
-class Scripted final : public vindle::State {
+class Recording final : public vindle::State {
 public:
-    Scripted(std::string name, Journal& journal) : name_(std::move(name)), journal_(journal) {}
+    Recording(std::string name, Journal& journal) : name_(std::move(name)), journal_(journal) {}
     void update(double) override { journal_.push_back(name_ + " update"); }
     void draw(ovra::Framebuffer&) override { journal_.push_back(name_ + " draw"); }
     void handle_event(vindle::events::Event) override { journal_.push_back(name_ + " event"); }
@@ -55,10 +55,10 @@ struct Screen {
         auto continuation = [this](AssetResult<int> result) -> StateBox {
             journal.push_back(result.ok() ? "continue with " + std::to_string(result.value())
                                           : std::string("continue with error ") + result.error().what());
-            return std::make_unique<Scripted>("next", journal);
+            return std::make_unique<Recording>("next", journal);
         };
         stack.push(std::make_unique<vindle::LoadingScreen<int>>(std::move(future), continuation,
-                                                                std::make_unique<Scripted>("picture", journal)));
+                                                                std::make_unique<Recording>("picture", journal)));
     }
 
     // One frame as the main loop runs it.

@@ -17,7 +17,7 @@ using velmora::camera::HALF_PI;
 using velmora::renderer::CameraControls;
 using namespace tarnwick::events;
 
-constexpr float TOLERANCE = 1e-3f;
+constexpr float CONTROLS_TOLERANCE = 1e-3f;
 const kimbly::Vec2Usize SCREEN{800, 600};
 
 // Controls over an 800x600 framebuffer with a scripted set of held keys.
@@ -37,8 +37,8 @@ struct Rig {
 };
 
 void expect_near(Vec2F32 actual, Vec2F32 expected, const std::string& what = "") {
-    EXPECT_NEAR(actual.x, expected.x, TOLERANCE) << what;
-    EXPECT_NEAR(actual.y, expected.y, TOLERANCE) << what;
+    EXPECT_NEAR(actual.x, expected.x, CONTROLS_TOLERANCE) << what;
+    EXPECT_NEAR(actual.y, expected.y, CONTROLS_TOLERANCE) << what;
 }
 
 bool is_finite(const Camera& camera) {
@@ -159,15 +159,16 @@ TEST(CameraControls, RotatingTurnsTwoRadiansPerWindowHeightWithinTheAttackRange)
         Rig rig;
         rig.down(MouseButton::Middle, {400, 300});
         EXPECT_TRUE(rig.move(c.to));
-        EXPECT_NEAR(rig.camera.rotation, c.rotation, TOLERANCE);
-        EXPECT_NEAR(rig.camera.attack, c.attack, TOLERANCE);
+        EXPECT_NEAR(rig.camera.rotation, c.rotation, CONTROLS_TOLERANCE);
+        EXPECT_NEAR(rig.camera.attack, c.attack, CONTROLS_TOLERANCE);
         expect_near(rig.camera.center, {0, 0});
     }
     Rig rig;
     rig.down(MouseButton::Middle, {400, 300});
     rig.move({400, 3000});
     rig.move({400, 2700});
-    EXPECT_NEAR(rig.camera.attack, 0.2f + 1.0f, TOLERANCE) << "from the limit, not from where it would have been";
+    EXPECT_NEAR(rig.camera.attack, 0.2f + 1.0f, CONTROLS_TOLERANCE)
+        << "from the limit, not from where it would have been";
 }
 
 TEST(CameraControls, ZoomStepsAndLimitsKeepTheGroundPointUnderTheCursor) {
@@ -258,9 +259,9 @@ TEST(CameraUniforms, ProjectionThenView) {
 
     // The view pushes the centre d units down the line of sight.
     const auto centre = uniforms[1].value * kimbly::Mat4F32::Column{5, 7, 0, 1};
-    EXPECT_NEAR(centre[0], 0.0f, TOLERANCE);
-    EXPECT_NEAR(centre[1], 0.0f, TOLERANCE);
-    EXPECT_NEAR(centre[2], -32.0f, TOLERANCE);
+    EXPECT_NEAR(centre[0], 0.0f, CONTROLS_TOLERANCE);
+    EXPECT_NEAR(centre[1], 0.0f, CONTROLS_TOLERANCE);
+    EXPECT_NEAR(centre[2], -32.0f, CONTROLS_TOLERANCE);
 
     camera.perspective = false;
     const auto flat = velmora::renderer::uniforms(camera, SCREEN)[0].value;

@@ -113,7 +113,7 @@ TEST(Preferences, ReadingCases) {
 using test_support::read_file;
 
 TEST(Preferences, ARefusedFileIsReplacedByTheDefaults) {
-    std::string folder = (std::filesystem::path(testing::TempDir()) / "velmora-preferences-XXXXXX").string();
+    std::string folder = (std::filesystem::path(::testing::TempDir()) / "velmora-preferences-XXXXXX").string();
     ASSERT_NE(::mkdtemp(folder.data()), nullptr);
     const auto path = std::filesystem::path(folder) / velmora::renderer::PREFERENCES_FILE;
     std::ofstream(path, std::ios::binary) << R"({"view_speed_modifier":2,"renderer":{"mode":"Schematic"}})";

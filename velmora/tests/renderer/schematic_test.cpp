@@ -23,8 +23,6 @@ using velmora::renderer::Square;
 using namespace velmora::renderer::schematic;
 using namespace velmora::model::testing;
 
-constexpr float TOLERANCE = 1e-5f;
-
 void expect_square(const Square& actual, Vec2F32 center, Vec2F32 half_size, ColorF32 color) {
     EXPECT_NEAR(actual.center.x, center.x, TOLERANCE);
     EXPECT_NEAR(actual.center.y, center.y, TOLERANCE);

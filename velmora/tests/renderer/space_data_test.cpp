@@ -28,7 +28,6 @@ using velmora::renderer::space::entity::wrap_angle;
 using namespace velmora::model::testing;
 
 constexpr float PI = 3.1415927f;
-constexpr float TOLERANCE = 1e-5f;
 
 void expect_near(Vec2F32 actual, Vec2F32 expected, const std::string& what) {
     EXPECT_NEAR(actual.x, expected.x, TOLERANCE) << what;

@@ -32,8 +32,6 @@ using namespace velmora::model::testing;
 using velmora::renderer::testing::next_tick;
 using velmora::renderer::testing::Tick;
 
-constexpr float TOLERANCE = 1e-5f;
-
 TEST(SpaceView, BuildingPartsAppearAsConstructionAdvances) {
     Model state = empty_model();
     state.entity_properties.value[EntityType::House].max_health = 500;

@@ -15,7 +15,7 @@ using vindle::testing::near;
 using vindle::testing::Pixel;
 
 constexpr Pixel BACKGROUND{40, 40, 40, 255};
-constexpr Pixel WHITE{255, 255, 255, 255};
+constexpr Pixel WHITE_PIXEL{255, 255, 255, 255};
 constexpr Pixel HOVER{77, 77, 255, 255};
 
 struct UiGlTest : vindle::testing::EngineGlTest {
@@ -89,7 +89,7 @@ TEST_F(UiGlTest, ColumnOfTextButtonAndSliderDrawsWhereLaidOut) {
     ASSERT_TRUE(shapes);
     auto kx = std::uint64_t(shapes->knob.x);
     EXPECT_TRUE(near(pixel_at(pixels, W, kx / 2, 60), HOVER, 8)) << describe(pixel_at(pixels, W, kx / 2, 60));
-    EXPECT_TRUE(near(pixel_at(pixels, W, 200, 60), WHITE, 8)) << describe(pixel_at(pixels, W, 200, 60));
+    EXPECT_TRUE(near(pixel_at(pixels, W, 200, 60), WHITE_PIXEL, 8)) << describe(pixel_at(pixels, W, 200, 60));
     EXPECT_TRUE(near(pixel_at(pixels, W, 200, 66), BACKGROUND, 8)) << describe(pixel_at(pixels, W, 200, 66));
 }
 

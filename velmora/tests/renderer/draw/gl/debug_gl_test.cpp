@@ -21,7 +21,7 @@ constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 constexpr kimbly::ColorF32 RED{1, 0, 0, 1};
 constexpr kimbly::ColorF32 GREEN{0, 1, 0, 1};
 
-ColoredVertex at(kimbly::Vec2F32 world, kimbly::ColorF32 color) { return {world, {0, 0}, color}; }
+ColoredVertex vertex_at(kimbly::Vec2F32 world, kimbly::ColorF32 color) { return {world, {0, 0}, color}; }
 
 DebugData primitives(std::vector<ColoredVertex> vertices, PrimitiveType type) {
     return {DebugData::Primitives{std::move(vertices), type}};
@@ -41,11 +41,13 @@ TEST_F(DebugGl, HostileItemsDrawWhatIsWhole) {
     renderer::space::RendererData data = renderer::space::create_renderer_data(game);
     renderer::debug::DebugDataMap current;
     current[2].shown = {
-        primitives({at({0, 0}, RED), at({20, 0}, RED), at({0, 20}, RED), at({5, 5}, RED)}, PrimitiveType::Triangles),
-        primitives({at({0, 40}, GREEN), at({40, 40}, GREEN), at({10, 10}, GREEN)}, PrimitiveType::Lines),
+        primitives({vertex_at({0, 0}, RED), vertex_at({20, 0}, RED), vertex_at({0, 20}, RED), vertex_at({5, 5}, RED)},
+                   PrimitiveType::Triangles),
+        primitives({vertex_at({0, 40}, GREEN), vertex_at({40, 40}, GREEN), vertex_at({10, 10}, GREEN)},
+                   PrimitiveType::Lines),
         {DebugData::Log{"log line"}},
-        text(at({30, 30}, GREEN), NaN),
-        text(at({30, 30}, GREEN), 1e30f),
+        text(vertex_at({30, 30}, GREEN), NaN),
+        text(vertex_at({30, 30}, GREEN), 1e30f),
         text({std::nullopt, {60, 100}, GREEN}, 20),
     };
     const std::vector<model::Event> events;
