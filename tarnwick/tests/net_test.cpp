@@ -287,14 +287,14 @@ TEST(IgnoreSigpipe, PlainWritesToADepartedPeerFailInstead) {
 }
 
 // Records what reaches the far side of a BufferedWriter.
-class RecordingWriter : public pakko::Writer {
+class FarSideWriter : public pakko::Writer {
 public:
     struct Log {
         std::vector<std::string> sends;
         int flushes = 0;
         bool fail_next_send = false;
     };
-    explicit RecordingWriter(Log& log) : log_(log) {}
+    explicit FarSideWriter(Log& log) : log_(log) {}
     void write_all(std::span<const std::byte> bytes) override {
         if (std::exchange(log_.fail_next_send, false)) {
             throw pakko::IoError(pakko::ErrorKind::BrokenPipe, "Broken pipe (os error 32)");
@@ -310,8 +310,8 @@ private:
 struct EncodeFailure {};
 
 TEST(BufferedWriter, SendsWholeMessagesOnlyAndNothingOfAFailedOne) {
-    RecordingWriter::Log log;
-    net::BufferedWriter writer(std::make_unique<RecordingWriter>(log));
+    FarSideWriter::Log log;
+    net::BufferedWriter writer(std::make_unique<FarSideWriter>(log));
 
     writer.write_message([](pakko::Writer& w) {
         w.write_all(bytes_of("ab"));
@@ -330,8 +330,8 @@ TEST(BufferedWriter, SendsWholeMessagesOnlyAndNothingOfAFailedOne) {
 }
 
 TEST(BufferedWriter, NeverResendsBytesOfAFailedSend) {
-    RecordingWriter::Log log;
-    net::BufferedWriter writer(std::make_unique<RecordingWriter>(log));
+    FarSideWriter::Log log;
+    net::BufferedWriter writer(std::make_unique<FarSideWriter>(log));
     writer.write_all(bytes_of("lost"));
     log.fail_next_send = true;
     EXPECT_THROW(writer.flush(), pakko::IoError);
@@ -342,9 +342,9 @@ TEST(BufferedWriter, NeverResendsBytesOfAFailedSend) {
 }
 
 TEST(BufferedWriter, DropsUnflushedBytesOnDestruction) {
-    RecordingWriter::Log log;
+    FarSideWriter::Log log;
     {
-        net::BufferedWriter writer(std::make_unique<RecordingWriter>(log));
+        net::BufferedWriter writer(std::make_unique<FarSideWriter>(log));
         writer.write_all(bytes_of("half"));
     }
     EXPECT_TRUE(log.sends.empty());
