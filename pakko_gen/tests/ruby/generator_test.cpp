@@ -27,7 +27,7 @@ TEST(RubyGenerator, NoNamedTypeGivesOnlyTheStreamHelper) {
 
 TEST(RubyGenerator, AnEnumerationWithoutValuesRejectsEveryValue) {
     auto holder = t::shared(t::record("Holder", {t::field("kind", t::enumeration("Nothing", {}))}));
-    auto text = t::file_text(t::generate<Generator>({holder}), "model/holder.rb");
+    auto text = t::file_text(t::generate<RubyGenerator>({holder}), "model/holder.rb");
     EXPECT_NE(text.find("        kind = stream.read_int()\n"
                         "        if kind < 0 || kind > -1\n"
                         "            raise \"Unexpected tag value\"\n"
