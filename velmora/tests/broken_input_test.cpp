@@ -238,7 +238,9 @@ TEST_F(BrokenInputTest, HostileClientsCostTheMatchNeitherItsMemoryNorItsLog) {
         // quiet match.
         EXPECT_LT(outcome.max_rss_kib, 1024 * 1024) << "KiB";
         EXPECT_LT(outcome.err.size(), 1000u * TICKS) << outcome.err.substr(0, 2000);
-        if (!c.summary.empty()) EXPECT_TRUE(contains(outcome.err, c.summary)) << outcome.err.substr(0, 2000);
+        if (!c.summary.empty()) {
+            EXPECT_TRUE(contains(outcome.err, c.summary)) << outcome.err.substr(0, 2000);
+        }
     }
 }
 

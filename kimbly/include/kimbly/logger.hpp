@@ -33,8 +33,8 @@ struct Record {
     Level level;
     std::string_view target;
     std::string_view message;
-    std::string_view module_path;
-    std::string_view file;
+    std::string_view module_path{};
+    std::string_view file{};
     std::uint32_t line = 0;
 
     Metadata metadata() const { return {level, target}; }

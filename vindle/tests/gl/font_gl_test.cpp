@@ -64,7 +64,9 @@ TEST_F(FontGlTest, InkLiesInsideTheMeasuredBox) {
         EXPECT_LE(measured.x_max - drawn->x_max, 1) << c.text;
         EXPECT_LE(drawn->y_min - measured.y_min, 1) << c.text;
         EXPECT_LE(measured.y_max - drawn->y_max, 1) << c.text;
-        if (c.position == kimbly::Vec2F32{0, 0}) EXPECT_LE(drawn->y_max, c.size) << c.text;
+        if (c.position == kimbly::Vec2F32{0, 0}) {
+            EXPECT_LE(drawn->y_max, c.size) << c.text;
+        }
     }
 }
 

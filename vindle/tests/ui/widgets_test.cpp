@@ -203,7 +203,9 @@ TEST(UiText, FittedSize) {
         SCOPED_TRACE(c.name);
         auto size = ui::fitted_text_size(c.box_width, c.box_height, 32, c.measured);
         ASSERT_EQ(size.has_value(), c.size.has_value());
-        if (size) EXPECT_FLOAT_EQ(*size, *c.size);
+        if (size) {
+            EXPECT_FLOAT_EQ(*size, *c.size);
+        }
     }
 }
 

@@ -23,7 +23,7 @@ inline std::optional<TestMode> test_mode_from_str(std::string_view text) {
 }
 
 struct TestOptions {
-    std::optional<std::string> host_from_docker;
+    std::optional<std::string> host_from_docker{};
     // Remove the target directory before generating.
     bool clean = true;
     TestMode mode = TestMode::Gen;

@@ -42,11 +42,11 @@ inline constexpr std::string_view LOG_TARGET = "tarnwick::player::tcp";
 inline constexpr std::string_view DEFAULT_HOST = "127.0.0.1";
 
 struct TcpPlayerOptions {
-    std::optional<std::string> host;      // DEFAULT_HOST when absent
+    std::optional<std::string> host{};    // DEFAULT_HOST when absent
     std::uint16_t port = 0;
-    std::optional<double> accept_timeout;  // seconds; absent waits without limit
-    std::optional<double> timeout;         // seconds per read or write; absent: none
-    std::optional<std::string> token;      // absent accepts any token
+    std::optional<double> accept_timeout{};  // seconds; absent waits without limit
+    std::optional<double> timeout{};         // seconds per read or write; absent: none
+    std::optional<std::string> token{};      // absent accepts any token
 
     bool operator==(const TcpPlayerOptions&) const = default;
 };
