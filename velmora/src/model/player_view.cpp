@@ -33,9 +33,10 @@ bool sees_square(const SightGrid& grid, kimbly::Vec2Usize corner, usize size) {
 
 PlayerView player_view_without_entities(const Model& model, const Player& player, std::vector<SeenEntity>& seen) {
     if (player.index >= FRAME_COUNT) no_frame(player.index);
-    // The tick that follows the views plans with the same grids.
-    const std::shared_ptr<const SightGrid> shared_grid = shared_sight_range_map(model, &player);
-    const SightGrid& grid = *shared_grid;
+    // The tick that follows the views plans with the same grids. Without fog
+    // every cell of the map is visible and no grid is read.
+    std::shared_ptr<const SightGrid> shared_grid;
+    if (model.fog_of_war) shared_grid = shared_sight_range_map(model, &player);
 
     const auto& table = model.entity_properties.value;
     std::array<usize, ENTITY_TYPE_COUNT> sizes{};
@@ -58,6 +59,20 @@ PlayerView player_view_without_entities(const Model& model, const Player& player
 
     // The collection is ordered by id, so the list comes out ascending by id.
     seen.clear();
+    seen.reserve(model.entities.by_id.size());
+    if (!shared_grid) {
+        const usize m = model.map_size;
+        for (const auto& entity : model.entities.iter()) {
+            const usize size = sizes.at(static_cast<std::size_t>(entity.entity_type));
+            // A square is seen when any of its cells lies on the map: in a
+            // valid state, always.
+            const bool on_map = size != 0 && entity.position.x < m && entity.position.y < m;
+            if (entity.player_id != player.id && !on_map) continue;
+            seen.push_back({&entity, size});
+        }
+        return view;
+    }
+    const SightGrid& grid = *shared_grid;
     for (const auto& entity : model.entities.iter()) {
         const usize size = sizes.at(static_cast<std::size_t>(entity.entity_type));
         if (entity.player_id != player.id && !sees_square(grid, entity.position, size)) continue;

@@ -51,12 +51,17 @@ std::optional<kimbly::Vec2Usize> candidate_step(const Model& model, kimbly::rng:
     const auto& properties = model.entity_properties.value;
     if (action.attack_action && action.attack_action->auto_attack) {
         const AutoAttack& auto_attack = *action.attack_action->auto_attack;
-        const FindTargetPos goal =
-            tick.tile_classes.complete()
-                ? FindTargetPos(auto_attack, model, tick.tile_map, unit, tick.entity_index, tick.tile_classes)
-                : FindTargetPos(auto_attack, model, tick.tile_map, unit, tick.entity_index);
-        auto result = pathfind::detail::search(rng, model.map_size, tick.entity_index, properties, tick.tile_map, sight,
-                                               unit, goal, false, model.max_pathfind_nodes);
+        pathfind::SearchResult result;
+        if (tick.tile_classes.complete()) {
+            const FindTargetPos goal(auto_attack, model, tick.tile_map, unit, tick.entity_index, tick.tile_classes);
+            result = pathfind::detail::search_with(rng, model.map_size, properties.at(unit.entity_type), unit, goal,
+                                                   pathfind::detail::ClassSteps(tick.tile_classes, sight),
+                                                   model.max_pathfind_nodes);
+        } else {
+            const FindTargetPos goal(auto_attack, model, tick.tile_map, unit, tick.entity_index);
+            result = pathfind::detail::search(rng, model.map_size, tick.entity_index, properties, tick.tile_map, sight,
+                                              unit, goal, false, model.max_pathfind_nodes);
+        }
         if (result.goal_value == 0) return result.first_step;
     }
     if (!action.move_action) return std::nullopt;

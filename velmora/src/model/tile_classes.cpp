@@ -24,7 +24,8 @@ void TileClasses::refill(const Model& model) {
     complete_ = true;
     owners_.clear();
     stride_ = static_cast<std::size_t>(m + 2);
-    classes_.assign(stride_ * stride_, 0);
+    classes_.assign(stride_ * stride_, OUTSIDE);
+    for (usize x = 0; x < m; ++x) std::fill_n(classes_.begin() + static_cast<std::ptrdiff_t>(index({x, 0})), m, 0);
     // A type the table lacks has no square to classify: such a game cannot
     // have a tile map either.
     std::array<std::optional<usize>, ENTITY_TYPE_COUNT> sizes{};

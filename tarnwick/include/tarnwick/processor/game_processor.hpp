@@ -83,16 +83,12 @@ public:
     // Plays one tick; with null handlers the players get no debug interface.
     std::vector<EventOf<G>> process_tick(player::DebugHandlersOf<G>* handlers) {
         if (strategy_->finished()) kimbly::panic("assertion failed: !self.finished()");
-        // Every view comes from the state before the turn. A removed player's
-        // view is still built, as every player's is: building one prepares
-        // what the turn reuses.
+        // Every view comes from the state before the turn. A removed player
+        // is asked nothing and gets no view.
         const G& state = strategy_->game();
         ActionMap<G> actions;
         for (std::size_t index = 0; index < players_.size(); ++index) {
-            if (!players_[index]) {
-                static_cast<void>(GameTraits<G>::player_view(state, index));
-                continue;
-            }
+            if (!players_[index]) continue;
             try {
                 if (handlers) {
                     player::DebugInterfaceOf<G> debug_interface(index, *handlers, false);

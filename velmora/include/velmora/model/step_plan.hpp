@@ -57,8 +57,9 @@ private:
     const Entity& unit_;
     const EntityIndex* index_ = nullptr;
     const TileClasses* classes_ = nullptr;
-    // By tile class: whether an entity of that class is a valid target.
-    std::array<bool, TileClasses::CLASS_COUNT> valid_{};
+    // By tile class: whether an entity of that class is a valid target;
+    // false for class 0 and OUTSIDE.
+    std::array<bool, 256> valid_{};
 };
 
 inline FindTargetPos find_target_pos(const AutoAttack& auto_attack, const Model& model, const TileMap& tile_map,

@@ -18,11 +18,15 @@ struct Model;
 
 class TileClasses {
 public:
-    // Class 0: no entity (empty, reserved, outside the map, or an id the
-    // game does not hold). Otherwise 1 + type + ENTITY_TYPE_COUNT * owner
-    // slot, where slot 0 is "no owner".
+    // Class 0: no entity (empty, reserved, or an id the game does not
+    // hold). Otherwise 1 + type + ENTITY_TYPE_COUNT * owner slot, where slot
+    // 0 is "no owner". The border around the map is OUTSIDE, which no entity
+    // has either: a search tells it from a free cell by the class alone,
+    // without testing the coordinates.
     static constexpr std::size_t MAX_OWNERS = 24;
     static constexpr std::size_t CLASS_COUNT = 1 + ENTITY_TYPE_COUNT * (MAX_OWNERS + 1);
+    static constexpr std::uint8_t OUTSIDE = 0xff;
+    static_assert(CLASS_COUNT <= OUTSIDE, "every class and OUTSIDE fit in a byte");
 
     // Classifies the cells of the game's start tile map: every entity's
     // square in the collection's order, so that where squares share a cell
