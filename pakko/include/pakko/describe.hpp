@@ -35,6 +35,12 @@
 //         return pakko::one_of<ServerMessage>("ServerMessage", pakko::doc(...), &ServerMessage::value);
 //     }
 //
+// A record's description names every data member of an aggregate record;
+// one it leaves out on purpose is named as skipped, before the fields:
+//
+//     return pakko::record<Cache>("Cache", pakko::no_doc(), pakko::skipping(&Cache::scratch),
+//                                 pakko::field("entries", &Cache::entries));
+//
 // A type whose forms cannot follow from a description (containers with their
 // own delta, names computed from a type parameter) specialises pakko::Traits
 // instead; see traits.hpp.
@@ -45,6 +51,8 @@
 #include <tuple>
 #include <type_traits>
 #include <variant>
+
+#include "pakko/member_count.hpp"
 
 namespace pakko {
 
@@ -128,10 +136,56 @@ struct RecordDesc {
     static constexpr std::size_t field_count = sizeof...(Fields);
 };
 
+// Members of a record that its description leaves out on purpose.
+template <class T, std::size_t N>
+struct Skipping {
+    static constexpr std::size_t count = N;
+};
+
+template <class T, class... M>
+constexpr Skipping<T, sizeof...(M)> skipping(M T::*...) {
+    return {};
+}
+
+template <class T>
+inline constexpr bool is_skipping = false;
+template <class T, std::size_t N>
+inline constexpr bool is_skipping<Skipping<T, N>> = true;
+
+template <class F>
+inline constexpr bool is_member_field = false;
+template <class Owner, class M>
+inline constexpr bool is_member_field<FieldDesc<Owner, M>> = true;
+
+// Whether the fields and `skipped` members are all of T's data members.
+// Only a description by member pointers of an aggregate is checked: fields
+// reached through functions lay out a record by generic code, and the
+// members of other records cannot be counted.
 template <class T, class... Fields>
+constexpr bool covers_members(std::size_t skipped) {
+    if constexpr (std::is_aggregate_v<T> && (is_member_field<Fields> && ...)) {
+        return sizeof...(Fields) + skipped == member_count<T>;
+    } else {
+        return true;
+    }
+}
+
+template <class T, class... Fields>
+    requires(!is_skipping<Fields> && ...)
 constexpr RecordDesc<T, Fields...> record(std::string_view name, Docs docs, Fields... fields) {
     static_assert((std::is_same_v<typename Fields::owner_type, T> && ...),
                   "every field must belong to the described record");
+    static_assert(covers_members<T, Fields...>(0),
+                  "the description must name every data member of the record, or skip it with pakko::skipping");
+    return {name, docs, std::tuple<Fields...>{fields...}};
+}
+
+template <class T, std::size_t N, class... Fields>
+constexpr RecordDesc<T, Fields...> record(std::string_view name, Docs docs, Skipping<T, N>, Fields... fields) {
+    static_assert((std::is_same_v<typename Fields::owner_type, T> && ...),
+                  "every field must belong to the described record");
+    static_assert(covers_members<T, Fields...>(N),
+                  "the description and its skipped members must together be every data member of the record");
     return {name, docs, std::tuple<Fields...>{fields...}};
 }
 
@@ -139,6 +193,7 @@ constexpr RecordDesc<T, Fields...> record(std::string_view name, Docs docs, Fiel
 template <class T, class Field>
 constexpr RecordDesc<T, Field> wrapper(std::string_view name, Docs docs, Field field) {
     static_assert(std::is_same_v<typename Field::owner_type, T>, "the field must belong to the described record");
+    static_assert(covers_members<T, Field>(0), "the description must name every data member of the record");
     return {name, docs, std::tuple<Field>{field}, true};
 }
 
