@@ -10,4 +10,12 @@ void write_entry_locals(Writer& writer, const std::string& base, const EntryLoca
     write(writer, base + "Value", *map.value);
 }
 
+void read_entry_locals(Writer& writer, const std::string& base, const pakko::Schema::Map& map, TypeName type_name,
+                       AssignValue assign, LoopCounter& loops) {
+    writer.line(type_name(*map.key), " ", base, "Key;");
+    assign(writer, base + "Key", *map.key, loops);
+    writer.line(type_name(*map.value), " ", base, "Value;");
+    assign(writer, base + "Value", *map.value, loops);
+}
+
 }  // namespace pakko_gen

@@ -21,6 +21,7 @@ TEST(Templates, EachHelperFileEndsAsShipped) {
     const Case cases[] = {
         {"cpp/Stream.hpp", "\n"},
         {"cpp/Stream.cpp", "\n"},
+        {"csharp/StreamUtil.cs", "\n"},
         {"java/util/StreamUtil.java", ""},
         {"go/stream/stream.go", ""},
         {"dlang/stream.d", "\n"},

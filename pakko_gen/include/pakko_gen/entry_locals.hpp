@@ -1,11 +1,13 @@
 #pragma once
-// Map writers that go over a map's entries and bind each entry's key and
-// value to locals before writing them.
+// Map readers and writers that hold each entry's key and value in locals:
+// readers read them into declared locals before adding the entry, writers
+// bind them from the entry before writing them.
 #include <string>
 #include <string_view>
 
 #include <pakko/schema.hpp>
 
+#include "pakko_gen/locals.hpp"
 #include "pakko_gen/writer.hpp"
 
 namespace pakko_gen {
@@ -23,5 +25,14 @@ using WriteValue = void (*)(Writer& writer, std::string_view value, const pakko:
 // and `base`Value, then what `write` writes of each.
 void write_entry_locals(Writer& writer, const std::string& base, const EntryLocal& key, const EntryLocal& value,
                         const pakko::Schema::Map& map, WriteValue write);
+
+using TypeName = std::string (*)(const pakko::Schema& schema);
+using AssignValue = void (*)(Writer& writer, std::string_view target, const pakko::Schema& schema,
+                             LoopCounter& loops);
+
+// The locals `base`Key and `base`Value, each declared with its type and then
+// given what `assign` reads for it.
+void read_entry_locals(Writer& writer, const std::string& base, const pakko::Schema::Map& map, TypeName type_name,
+                       AssignValue assign, LoopCounter& loops);
 
 }  // namespace pakko_gen

@@ -2,6 +2,7 @@
 
 #include "pakko_gen/cpp/implementation.hpp"
 #include "pakko_gen/cpp/names.hpp"
+#include "pakko_gen/entry_locals.hpp"
 #include <pakko/overloaded.hpp>
 
 namespace pakko_gen::cpp::statements {
@@ -22,13 +23,15 @@ void assign_option(Writer& writer, const std::string& v, const S::Option& option
     writer.line("}");
 }
 
-// Counts go through readSize, which rejects a negative one before anything
-// is allocated for it.
+// Counts go through readSize, which rejects a negative one. Containers grow
+// as their elements are read: room made for a count that no writer sent
+// could exhaust the memory before the input ends.
 void assign_vec(Writer& writer, const std::string& v, const S::Vec& vec, LoopCounter& loops) {
-    writer.line(v, " = std::vector<", type_name(*vec.element), ">(stream.readSize());");
+    writer.line(v, " = std::vector<", type_name(*vec.element), ">();");
     auto i = loops.next();
-    writer.line("for (size_t ", i, " = 0; ", i, " < ", v, ".size(); ", i, "++) {");
+    writer.line("for (size_t ", i, " = 0, ", i, "Count = stream.readSize(); ", i, " < ", i, "Count; ", i, "++) {");
     writer.indent();
+    writer.line(v, ".emplace_back();");
     assign(writer, v + "[" + i + "]", *vec.element, loops);
     writer.unindent();
     writer.line("}");
@@ -40,14 +43,10 @@ void assign_map(Writer& writer, const std::string& v, const S::Map& map, LoopCou
     auto value_type = type_name(*map.value);
     writer.line("size_t ", n, "Size = stream.readSize();");
     writer.line(v, " = std::unordered_map<", key_type, ", ", value_type, ">();");
-    writer.line(v, ".reserve(", n, "Size);");
     auto i = loops.next();
     writer.line("for (size_t ", i, " = 0; ", i, " < ", n, "Size; ", i, "++) {");
     writer.indent();
-    writer.line(key_type, " ", n, "Key;");
-    assign(writer, n + "Key", *map.key, loops);
-    writer.line(value_type, " ", n, "Value;");
-    assign(writer, n + "Value", *map.value, loops);
+    read_entry_locals(writer, n, map, type_name, assign, loops);
     writer.line(v, ".emplace(std::make_pair(", n, "Key, ", n, "Value));");
     writer.unindent();
     writer.line("}");

@@ -35,8 +35,12 @@ void write_one_of(Writer& writer, const pakko::Schema::OneOf& one_of) {
 
 std::string module_path(const pakko::Schema& schema) { return "Model/" + NAMES.type_name(schema) + ".cs"; }
 
+std::string model_namespace(std::string_view project) {
+    return "namespace " + NAMES.camel_case(pakko::Name(project)) + ".Model";
+}
+
 void write_module(Writer& writer, const pakko::Schema& schema, std::string_view project) {
-    writer.braced(block_head("namespace " + NAMES.camel_case(pakko::Name(project)) + ".Model"), [&] {
+    writer.braced(block_head(model_namespace(project)), [&] {
         visit_declared(
             schema, [&](const pakko::Struct& record) { write_struct(writer, record, std::nullopt, 0); },
             [&](const pakko::Schema::OneOf& one_of) { write_one_of(writer, one_of); },
@@ -44,8 +48,13 @@ void write_module(Writer& writer, const pakko::Schema& schema, std::string_view 
     });
 }
 
+// The readers' checks, in the model's namespace.
+void write_helper(Writer& writer, std::string_view project) {
+    writer.braced(block_head(model_namespace(project)), [&] { writer.write_str(template_text("csharp/StreamUtil.cs")); });
+}
+
 }  // namespace
 
-const ModuleLanguage MODEL{"", "", "", false, module_path, nullptr, write_module};
+const ModuleLanguage MODEL{"Model/StreamUtil.cs", "", "", false, module_path, nullptr, write_module, write_helper};
 
 }  // namespace pakko_gen::csharp

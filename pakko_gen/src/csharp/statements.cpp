@@ -22,12 +22,12 @@ void assign_enum(Writer& writer, const std::string& t, const S::Enum& enumeratio
 }
 
 void assign_option(Writer& writer, const std::string& t, const S::Option& option, LoopCounter& loops) {
-    writer.if_else("if (reader.ReadBoolean())\n{", [&] { assign(writer, t, *option.inner, loops); }, "} else\n{",
+    writer.if_else("if (StreamUtil.ReadBool(reader))\n{", [&] { assign(writer, t, *option.inner, loops); }, "} else\n{",
                    [&] { writer.line(t, " = null;"); });
 }
 
 void assign_vec(Writer& writer, const std::string& t, const S::Vec& vec, LoopCounter& loops) {
-    writer.line(t, " = new ", type_name_prearray(*vec.element), "[reader.ReadInt32()]", type_post_array(*vec.element),
+    writer.line(t, " = new ", type_name_prearray(*vec.element), "[StreamUtil.ReadSize(reader)]", type_post_array(*vec.element),
                 ";");
     auto i = loops.next();
     writer.line("for (int ", i, " = 0; ", i, " < ", t, ".Length; ", i, "++)");
@@ -42,16 +42,14 @@ void assign_map(Writer& writer, const std::string& t, const S::Map& map, LoopCou
     auto v = std::string(var_name(t));
     auto key_type = type_name(*map.key);
     auto value_type = type_name(*map.value);
-    writer.line("int ", v, "Size = reader.ReadInt32();");
-    writer.line(t, " = new System.Collections.Generic.Dictionary<", key_type, ", ", value_type, ">(", v, "Size);");
+    writer.line("int ", v, "Size = StreamUtil.ReadSize(reader);");
+    // No capacity from the count: the map grows as its entries are read.
+    writer.line(t, " = new System.Collections.Generic.Dictionary<", key_type, ", ", value_type, ">();");
     auto i = loops.next();
     writer.line("for (int ", i, " = 0; ", i, " < ", v, "Size; ", i, "++)");
     writer.line("{");
     writer.indent();
-    writer.line(key_type, " ", v, "Key;");
-    assign(writer, v + "Key", *map.key, loops);
-    writer.line(value_type, " ", v, "Value;");
-    assign(writer, v + "Value", *map.value, loops);
+    read_entry_locals(writer, v, map, type_name, assign, loops);
     writer.line(t, ".Add(", v, "Key, ", v, "Value);");
     writer.unindent();
     writer.line("}");
@@ -97,16 +95,16 @@ void write_map(Writer& writer, const std::string& x, const S::Map& map) {
 void assign(Writer& writer, std::string_view target, const pakko::Schema& schema, LoopCounter& loops) {
     std::string t(target);
     auto read = [&](const char* method) { writer.line(t, " = reader.", method, "();"); };
+    // Values that a reader's own method would take on trust.
+    auto read_checked = [&](const char* method) { writer.line(t, " = StreamUtil.", method, "(reader);"); };
     auto read_named = [&] { writer.line(t, " = Model.", NAMES.type_name(schema), ".ReadFrom(reader);"); };
     std::visit(pakko::Overloaded{
-                   [&](const S::Bool&) { read("ReadBoolean"); },
+                   [&](const S::Bool&) { read_checked("ReadBool"); },
                    [&](const S::Int32&) { read("ReadInt32"); },
                    [&](const S::Int64&) { read("ReadInt64"); },
                    [&](const S::Float32&) { read("ReadSingle"); },
                    [&](const S::Float64&) { read("ReadDouble"); },
-                   [&](const S::String&) {
-                       writer.line(t, " = System.Text.Encoding.UTF8.GetString(reader.ReadBytes(reader.ReadInt32()));");
-                   },
+                   [&](const S::String&) { read_checked("ReadString"); },
                    [&](const pakko::Struct&) { read_named(); },
                    [&](const S::OneOf&) { read_named(); },
                    [&](const S::Enum& enumeration) { assign_enum(writer, t, enumeration); },

@@ -3,6 +3,7 @@
 #include <pakko/overloaded.hpp>
 
 #include "pakko_gen/dlang/code.hpp"
+#include "pakko_gen/entry_locals.hpp"
 #include "pakko_gen/tag_switch.hpp"
 
 namespace pakko_gen::dlang::statements {
@@ -25,22 +26,24 @@ void assign_option(Writer& writer, const std::string& t, const S::Option& option
 }
 
 void assign_vec(Writer& writer, const std::string& t, const S::Vec& vec, LoopCounter& loops) {
-    writer.line(t, " = new ", type_name(*vec.element), "[reader.readInt()];");
+    // The array grows as its elements are read: room made for a count that no
+    // writer sent could exhaust the memory before the input ends.
+    writer.line(t, " = [];");
     auto n = loops.next();
-    writer.braced("for (int " + n + " = 0; " + n + " < " + t + ".length; " + n + "++) {",
-                  [&] { assign(writer, t + "[" + n + "]", *vec.element, loops); });
+    writer.braced("for (int " + n + " = 0, " + n + "Count = reader.readSize(); " + n + " < " + n + "Count; " + n + "++) {",
+                  [&] {
+                      writer.line(t, ".length += 1;");
+                      assign(writer, t + "[" + n + "]", *vec.element, loops);
+                  });
 }
 
 void assign_map(Writer& writer, const std::string& t, const S::Map& map, LoopCounter& loops) {
     auto b = std::string(var_name(t));
-    writer.line("int ", b, "Size = reader.readInt();");
+    writer.line("int ", b, "Size = reader.readSize();");
     writer.line(t, ".clear();");
     auto n = loops.next();
     writer.braced("for (int " + n + " = 0; " + n + " < " + b + "Size; " + n + "++) {", [&] {
-        writer.line(type_name(*map.key), " ", b, "Key;");
-        assign(writer, b + "Key", *map.key, loops);
-        writer.line(type_name(*map.value), " ", b, "Value;");
-        assign(writer, b + "Value", *map.value, loops);
+        read_entry_locals(writer, b, map, type_name, assign, loops);
         writer.line(t, "[", b, "Key] = ", b, "Value;");
     });
 }

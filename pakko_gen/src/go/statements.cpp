@@ -24,15 +24,21 @@ void assign_option(Writer& writer, const std::string& t, const S::Option& option
 
 void assign_vec(Writer& writer, const std::string& t, const pakko::Schema& schema, const S::Vec& vec,
                 LoopCounter& loops) {
-    writer.line(t, " = make(", type_name(schema), ", ReadInt32(reader))");
+    // The slice grows as its elements are read: room made for a count that no
+    // writer sent could exhaust the memory before the input ends.
+    writer.line(t, " = make(", type_name(schema), ", 0)");
     auto n = loops.next();
-    writer.braced("for " + n + " := range " + t + " {", [&] { assign(writer, t + "[" + n + "]", *vec.element, loops); });
+    writer.braced("for " + n + ", " + n + "Count := int32(0), ReadSize(reader); " + n + " < " + n + "Count; " + n + "++ {",
+                  [&] {
+                      writer.line(t, " = append(", t, ", *new(", type_name(*vec.element), "))");
+                      assign(writer, t + "[" + n + "]", *vec.element, loops);
+                  });
 }
 
 void assign_map(Writer& writer, const std::string& t, const pakko::Schema& schema, const S::Map& map,
                 LoopCounter& loops) {
     auto b = std::string(var_name(t));
-    writer.line(b, "Size := ReadInt32(reader)");
+    writer.line(b, "Size := ReadSize(reader)");
     writer.line(t, " = make(", type_name(schema), ")");
     auto n = loops.next();
     writer.braced("for " + n + " := int32(0); " + n + " < " + b + "Size; " + n + "++ {", [&] {

@@ -37,7 +37,7 @@ struct Java {
     }
 
     static void read_vec(Writer& writer, const std::string& t, const S::Vec& vec, LoopCounter& loops) {
-        writer.line(t, " = new ", erased(type_name_prearray(*vec.element)), "[StreamUtil.readInt(stream)]",
+        writer.line(t, " = new ", erased(type_name_prearray(*vec.element)), "[StreamUtil.readSize(stream)]",
                     type_post_array(*vec.element), ";");
         auto i = loops.next();
         writer.braced("for (int " + i + " = 0; " + i + " < " + t + ".length; " + i + "++) {",
@@ -47,14 +47,12 @@ struct Java {
     static void read_map(Writer& writer, const std::string& t, const S::Map& map, LoopCounter& loops) {
         auto b = local_base(t);
         auto s = b + "Size";
-        writer.line("int ", s, " = StreamUtil.readInt(stream);");
-        writer.line(t, " = new java.util.HashMap<>(", s, ");");
+        writer.line("int ", s, " = StreamUtil.readSize(stream);");
+        // No capacity from the count: the map grows as its entries are read.
+        writer.line(t, " = new java.util.HashMap<>();");
         auto i = loops.next();
         writer.braced("for (int " + i + " = 0; " + i + " < " + s + "; " + i + "++) {", [&] {
-            writer.line(type_name(*map.key), " ", b, "Key;");
-            assign(writer, b + "Key", *map.key, loops);
-            writer.line(type_name(*map.value), " ", b, "Value;");
-            assign(writer, b + "Value", *map.value, loops);
+            read_entry_locals(writer, b, map, type_name, assign, loops);
             writer.line(t, ".put(", b, "Key, ", b, "Value);");
         });
     }

@@ -21,7 +21,7 @@ std::string method_word(const pakko::Schema& schema) {
 
 void open_count_loop(Writer& writer, LoopCounter& loops) {
     auto i = loops.next();
-    writer.line("for (let ", i, " = await stream.readInt(); ", i, " > 0; ", i, "--) {");
+    writer.line("for (let ", i, " = await stream.readSize(); ", i, " > 0; ", i, "--) {");
     writer.indent();
 }
 

@@ -35,7 +35,7 @@ struct Kotlin {
     // The array constructor's lambda fills a local and yields it.
     static void read_vec(Writer& writer, const std::string& t, const S::Vec& vec, LoopCounter& loops) {
         auto local = std::string(var_name(t)) + "Value";
-        writer.line(t, " = Array(StreamUtil.readInt(stream), {");
+        writer.line(t, " = Array(StreamUtil.readSize(stream), {");
         writer.indent();
         writer.line("var ", local, ": ", type_name(*vec.element));
         assign(writer, local, *vec.element, loops);
@@ -47,7 +47,7 @@ struct Kotlin {
     static void read_map(Writer& writer, const std::string& t, const S::Map& map, LoopCounter& loops) {
         auto b = std::string(var_name(t));
         auto s = b + "Size";
-        writer.line("val ", s, " = StreamUtil.readInt(stream)");
+        writer.line("val ", s, " = StreamUtil.readSize(stream)");
         writer.line(t, " = mutableMapOf()");
         auto i = loops.next();
         writer.braced("for (" + i + " in 0 until " + s + ") {", [&] {

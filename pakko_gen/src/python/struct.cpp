@@ -20,7 +20,7 @@ struct Python {
     static constexpr std::string_view IS_NONE = " is None";
     static constexpr std::string_view EMPTY_MAP = "{}";
     static constexpr std::string_view APPEND = "append";
-    static constexpr std::string_view REPEAT = "for _ in range(stream.read_int()):";
+    static constexpr std::string_view REPEAT = "for _ in range(stream.read_size()):";
     static constexpr std::string_view ITEMS = ".items()";
 
     static std::string length(std::string_view value) { return "len(" + std::string(value) + ")"; }

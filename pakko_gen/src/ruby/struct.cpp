@@ -20,7 +20,7 @@ struct Ruby {
     static constexpr std::string_view IS_NONE = ".nil?";
     static constexpr std::string_view EMPTY_MAP = "Hash.new";
     static constexpr std::string_view APPEND = "push";
-    static constexpr std::string_view REPEAT = "stream.read_int().times do |_|";
+    static constexpr std::string_view REPEAT = "stream.read_size().times do |_|";
     static constexpr std::string_view ITEMS = "";
 
     static std::string length(std::string_view value) { return std::string(value) + ".length()"; }

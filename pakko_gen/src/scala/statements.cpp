@@ -78,13 +78,13 @@ void read(Writer& writer, const pakko::Schema& schema) {
             },
         .vec =
             [&](const S::Vec& vec) {
-                writer.line("(0 until StreamUtil.readInt(stream)).map { _ =>");
+                writer.line("(0 until StreamUtil.readSize(stream)).map { _ =>");
                 read_nested(writer, *vec.element);
                 writer.line("}");
             },
         .map =
             [&](const S::Map& map) {
-                writer.line("(0 until StreamUtil.readInt(stream)).map { _ => (");
+                writer.line("(0 until StreamUtil.readSize(stream)).map { _ => (");
                 writer.indent();
                 read(writer, *map.key);
                 writer.line(",");

@@ -38,7 +38,10 @@ static void writeNumber(OutputStream &stream, T value) {
 bool InputStream::readBool() {
   char byte;
   readBytes(&byte, 1);
-  return byte != 0;
+  if (byte != 0 && byte != 1) {
+    throw std::runtime_error("Unexpected bool value");
+  }
+  return byte == 1;
 }
 
 int InputStream::readInt() { return readNumber<int>(*this); }
@@ -57,10 +60,16 @@ size_t InputStream::readSize() {
   return static_cast<size_t>(size);
 }
 
+// The text grows as its bytes arrive, so that a length no writer sent
+// allocates no more than the bytes that really follow it.
 std::string InputStream::readString() {
-  std::string result(readSize(), '\0');
-  if (!result.empty()) {
-    readBytes(&result[0], result.size());
+  const size_t chunkSize = 1 << 16;
+  size_t length = readSize();
+  std::string result;
+  while (result.size() < length) {
+    size_t start = result.size();
+    result.resize(start + std::min(chunkSize, length - start));
+    readBytes(&result[start], result.size() - start);
   }
   return result;
 }

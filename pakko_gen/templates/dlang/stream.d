@@ -1,3 +1,4 @@
+import std.algorithm.comparison : min;
 import std.bitmanip;
 
 abstract class Stream
@@ -8,7 +9,12 @@ abstract class Stream
 
     bool readBool()
     {
-        return readBytes(1)[0] != 0;
+        const value = readBytes(1)[0];
+        if (value > 1)
+        {
+            throw new Exception("Unexpected bool value");
+        }
+        return value == 1;
     }
 
     int readInt()
@@ -31,9 +37,29 @@ abstract class Stream
         return littleEndianToNative!(double, double.sizeof)(readBytes(double.sizeof)[0 .. double.sizeof]);
     }
 
+    // A count of elements or a length in bytes; a negative one is an error.
+    int readSize()
+    {
+        const size = readInt();
+        if (size < 0)
+        {
+            throw new Exception("Negative length or count");
+        }
+        return size;
+    }
+
+    // The text grows as its bytes arrive, so that a length no writer sent
+    // allocates no more than the bytes that really follow it.
     string readString()
     {
-        return cast(string) readBytes(readInt());
+        enum size_t chunkSize = 1 << 16;
+        const size_t length = readSize();
+        ubyte[] data;
+        while (data.length < length)
+        {
+            data ~= readBytes(min(chunkSize, length - data.length));
+        }
+        return cast(string) data;
     }
 
     void write(bool value)

@@ -75,7 +75,11 @@ class StreamWrapper {
 
     async readBool() {
         const buffer = await this._read(BOOL_SIZE);
-        return buffer.readUInt8() !== 0;
+        const value = buffer.readUInt8();
+        if (value > 1) {
+            throw new Error('Unexpected bool value ' + value);
+        }
+        return value === 1;
     }
 
     async readInt() {
@@ -101,11 +105,18 @@ class StreamWrapper {
         return buffer.readDoubleLE();
     }
 
-    async readString() {
-        const length = await this.readInt();
-        if (length < 0) {
-            throw new Error('Negative string length ' + length);
+    // A count of elements or a length in bytes; a negative one is an error.
+    async readSize() {
+        const size = await this.readInt();
+        if (size < 0) {
+            throw new Error('Negative length or count ' + size);
         }
+        return size;
+    }
+
+    // The bytes gather as they arrive, whatever length was announced.
+    async readString() {
+        const length = await this.readSize();
         const buffer = await this._read(length);
         if (buffer.length !== length) {
             throw new Error('Unexpected EOF');

@@ -4,6 +4,7 @@ class StreamWrapper
     @@LONG_FORMAT_STRING = "q<"
     @@FLOAT_FORMAT_STRING = "e"
     @@DOUBLE_FORMAT_STRING = "E"
+    @@CHUNK_SIZE = 1 << 16
 
     def initialize(stream)
         @stream = stream
@@ -20,31 +21,47 @@ class StreamWrapper
     # Reading primitives
 
     def read_bool()
-        @stream.read_bytes(1).unpack(@@BYTE_FORMAT_STRING)[0] != 0
+        value = read_exactly(1).unpack(@@BYTE_FORMAT_STRING)[0]
+        if value != 0 && value != 1
+            raise "Unexpected bool value"
+        end
+        value == 1
     end
 
     def read_int()
-        @stream.read_bytes(4).unpack(@@INT_FORMAT_STRING)[0]
+        read_exactly(4).unpack(@@INT_FORMAT_STRING)[0]
     end
 
     def read_long()
-        @stream.read_bytes(8).unpack(@@LONG_FORMAT_STRING)[0]
+        read_exactly(8).unpack(@@LONG_FORMAT_STRING)[0]
     end
 
     def read_float()
-        @stream.read_bytes(4).unpack(@@FLOAT_FORMAT_STRING)[0]
+        read_exactly(4).unpack(@@FLOAT_FORMAT_STRING)[0]
     end
 
     def read_double()
-        @stream.read_bytes(8).unpack(@@DOUBLE_FORMAT_STRING)[0]
+        read_exactly(8).unpack(@@DOUBLE_FORMAT_STRING)[0]
     end
 
-    def read_string()
-        length = read_int()
-        if length < 0
-            raise "Negative string length"
+    # A count of elements or a length in bytes; a negative one is an error.
+    def read_size()
+        size = read_int()
+        if size < 0
+            raise "Negative length or count"
         end
-        @stream.read_bytes(length).force_encoding("utf-8")
+        size
+    end
+
+    # The text grows as its bytes arrive: reading makes room for all it is
+    # asked for before any of it comes.
+    def read_string()
+        length = read_size()
+        data = String.new(encoding: "binary")
+        while data.bytesize < length
+            data << read_exactly([length - data.bytesize, @@CHUNK_SIZE].min)
+        end
+        data.force_encoding("utf-8")
     end
 
     # Writing primitives
@@ -73,5 +90,15 @@ class StreamWrapper
         data = value.encode("utf-8").bytes
         write_int(data.length)
         @stream.write_bytes(data.pack("C*"))
+    end
+
+    private
+
+    def read_exactly(count)
+        data = @stream.read_bytes(count)
+        if data.nil? || data.bytesize != count
+            raise "Unexpected EOF"
+        end
+        data
     end
 end

@@ -51,10 +51,10 @@ TEST(JavaGenerator, AListOfMapsIsCreatedRawAndNamesItsLocalsAfterTheList) {
     pakko_gen::LoopCounter loops;
     java::statements::assign(writer, "result.layers", *t::vec(t::map(t::int32(), t::int32())), loops);
     EXPECT_EQ(std::move(writer).take_text(),
-              "result.layers = new java.util.Map[StreamUtil.readInt(stream)];\n"
+              "result.layers = new java.util.Map[StreamUtil.readSize(stream)];\n"
               "for (int i = 0; i < result.layers.length; i++) {\n"
-              "    int layersSize = StreamUtil.readInt(stream);\n"
-              "    result.layers[i] = new java.util.HashMap<>(layersSize);\n"
+              "    int layersSize = StreamUtil.readSize(stream);\n"
+              "    result.layers[i] = new java.util.HashMap<>();\n"
               "    for (int j = 0; j < layersSize; j++) {\n"
               "        int layersKey;\n"
               "        layersKey = StreamUtil.readInt(stream);\n"

@@ -52,7 +52,7 @@ TEST(JavaScriptGenerator, RealRootsAreExportedInDependencyOrder) {
     // The map of an enumeration key: no import of the enumeration, loop letter i.
     auto player_view = t::file_text(result, "model/player-view.js");
     EXPECT_EQ(player_view.find("require('./entity-type')"), std::string::npos) << player_view;
-    EXPECT_NE(player_view.find("        for (let i = await stream.readInt(); i > 0; i--) {\n"
+    EXPECT_NE(player_view.find("        for (let i = await stream.readSize(); i > 0; i--) {\n"
                                "            let entityPropertiesKey;\n"
                                "            let entityPropertiesValue;\n"
                                "            entityPropertiesKey = await stream.readInt();\n"

@@ -44,9 +44,9 @@ TEST(KotlinGenerator, TypeNamesAndDefaultsOfEachKind) {
 // Lists are built by lambdas and take no index name; only map loops do.
 TEST(KotlinGenerator, OnlyMapLoopsTakeIndexNames) {
     EXPECT_EQ(assigned("result.cells", t::vec(t::vec(t::int32()))),
-              "result.cells = Array(StreamUtil.readInt(stream), {\n"
+              "result.cells = Array(StreamUtil.readSize(stream), {\n"
               "    var cellsValue: Array<Int>\n"
-              "    cellsValue = Array(StreamUtil.readInt(stream), {\n"
+              "    cellsValue = Array(StreamUtil.readSize(stream), {\n"
               "        var cellsValueValue: Int\n"
               "        cellsValueValue = StreamUtil.readInt(stream)\n"
               "        cellsValueValue\n"

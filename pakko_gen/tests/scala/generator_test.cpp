@@ -45,11 +45,11 @@ TEST(ScalaGenerator, NestedContainersShadowTheirElementNames) {
     pakko_gen::Writer read;
     scala::statements::read(read, *t::map(t::int32(), schema));
     EXPECT_EQ(std::move(read).take_text(),
-              "(0 until StreamUtil.readInt(stream)).map { _ => (\n"
+              "(0 until StreamUtil.readSize(stream)).map { _ => (\n"
               "    StreamUtil.readInt(stream)\n"
               "    ,\n"
               "    if (StreamUtil.readBoolean(stream)) Some(\n"
-              "        (0 until StreamUtil.readInt(stream)).map { _ =>\n"
+              "        (0 until StreamUtil.readSize(stream)).map { _ =>\n"
               "            if (StreamUtil.readBoolean(stream)) Some(\n"
               "                StreamUtil.readInt(stream)\n"
               "            ) else None\n"

@@ -70,9 +70,14 @@ TEST_F(CppModel, BuildsUnderCpp17AndCpp20ReencodesTheSamplesAndRejectsHostileByt
 
     // Hostile bytes end the C++20 program with the generated reader's error.
     const std::map<std::string, std::string> errors{
-        {"negative list count", "Negative length or count"}, {"negative text length", "Negative length or count"},
-        {"negative map count", "Negative length or count"},  {"unknown message tag", "Unexpected tag value"},
-        {"unknown enumeration value", "Unexpected tag value"}, {"cut-off message", "Unexpected end of input"},
+        {"negative list count", "Negative length or count"},
+        {"negative text length", "Negative length or count"},
+        {"huge text length", "Unexpected end of input"},
+        {"negative map count", "Negative length or count"},
+        {"unknown message tag", "Unexpected tag value"},
+        {"unknown enumeration value", "Unexpected tag value"},
+        {"bool byte 7", "Unexpected bool value"},
+        {"cut-off message", "Unexpected end of input"},
     };
     t::expect_hostile_outcomes(dir_ / "round_trip20", dir_, errors);
 }

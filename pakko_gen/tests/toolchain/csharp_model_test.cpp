@@ -12,7 +12,7 @@ namespace t = pakko_gen::testing;
 
 class CSharpModel : public t::ScratchDir {};
 
-TEST_F(CSharpModel, CompilesReencodesTheSamplesAndRejectsUnknownTags) {
+TEST_F(CSharpModel, CompilesReencodesTheSamplesAndRejectsHostileBytes) {
     if (!t::on_path("mcs") || !t::on_path("mono")) GTEST_SKIP() << "mcs or mono is not installed";
     auto package = generate_model<pakko_gen::csharp::Generator>();
     auto executable = (dir_ / "round_trip.exe").string();
@@ -22,6 +22,7 @@ TEST_F(CSharpModel, CompilesReencodesTheSamplesAndRejectsUnknownTags) {
     ASSERT_EQ(built.status, 0) << built.output;
     t::RoundTrip round_trip(dir_, {"mono", executable});
     round_trip.expect_samples_come_back();
+    round_trip.expect_failures(t::broken_inputs("Unexpected EOF", "Unable to read beyond the end of the stream"));
     round_trip.expect_failures({
         {"unknown message tag", "ServerMessage", t::ints({3}), "Unexpected tag value"},
         {"unknown enumeration value", "ClientMessage", t::ints({0, 0, 1, 0, 2}), "Unexpected tag value"},

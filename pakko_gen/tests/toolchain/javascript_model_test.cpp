@@ -14,9 +14,10 @@ TEST_F(JavaScriptModel, ReencodesTheSamplesAndRejectsHostileBytes) {
     auto package = generate_model<pakko_gen::javascript::Generator>();
     t::RoundTrip round_trip(dir_, {"node", program("javascript_round_trip.js"), package.string()});
     round_trip.expect_samples_come_back();
+    round_trip.expect_failures(t::broken_inputs("Error while reading data", "Error while reading data"));
     round_trip.expect_failures({
         {"negative text length", "DebugState", t::joined(t::debug_state_start(), t::ints({1, -5, 0})),
-         "Negative string length"},
+         "Negative length or count"},
         {"cut text", "DebugState", t::joined(t::debug_state_start(), t::ints({1, 5})), "Error while reading data"},
         {"unknown message tag", "ServerMessage", t::ints({3}), "Unexpected tag value"},
     });

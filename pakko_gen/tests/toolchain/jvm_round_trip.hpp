@@ -20,6 +20,7 @@
 #include "pakko_gen/fixtures.hpp"
 #include "pakko_gen/generator.hpp"
 #include "process.hpp"
+#include "round_trip.hpp"
 
 namespace pakko_gen::testing {
 
@@ -34,17 +35,6 @@ struct JvmToolchain {
     // The run command before the (root, input, output) triples.
     std::function<std::vector<std::string>(const fs::path&)> run;
 };
-
-// Little-endian 32-bit integers, as the encoding writes them, as a file's text.
-inline std::string int_text(std::initializer_list<std::int32_t> values) {
-    std::string bytes;
-    for (auto value : values) {
-        for (int i = 0; i < 4; ++i) {
-            bytes.push_back(static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xffu));
-        }
-    }
-    return bytes;
-}
 
 template <Generator G>
 void check_jvm_round_trip(const JvmToolchain& toolchain) {
@@ -75,21 +65,16 @@ void check_jvm_round_trip(const JvmToolchain& toolchain) {
     };
     auto samples = fixtures::write_samples(dir);
     for (const auto& sample : samples) add(sample.root, sample.name);
-    // A debug state starts with its window size and two float positions.
-    struct Hostile {
-        const char* name;
-        const char* root;
-        std::string bytes;
-        const char* error;
-    };
-    const Hostile hostile[] = {
-        {"unknown_message_tag", "ServerMessage", int_text({3}), "Unexpected tag value"},
-        {"unknown_enumeration_value", "ClientMessage", int_text({0, 0, 1, 0, 2}), "Unexpected tag value"},
-        {"cut_off_state", "DebugState", int_text({1280, 720, 0, 0, 0, 0}), "Unexpected EOF"},
-    };
-    for (const auto& each : hostile) {
-        std::ofstream(dir / (std::string(each.name) + ".bin"), std::ios::binary) << each.bytes;
-        add(each.root, each.name);
+    // The heap's bound (-Xmx of the run command) stops a reader that makes
+    // room for a length it was sent.
+    auto hostile = broken_inputs("Unexpected EOF", "Unexpected EOF");
+    hostile.push_back({"unknown message tag", "ServerMessage", ints({3}), "Unexpected tag value"});
+    hostile.push_back({"unknown enumeration value", "ClientMessage", ints({0, 0, 1, 0, 2}), "Unexpected tag value"});
+    hostile.push_back({"cut-off state", "DebugState", debug_state_start(), "Unexpected EOF"});
+    hostile.push_back({"negative map count", "ClientMessage", ints({1, -2147483647 - 1}), "Negative length or count"});
+    for (std::size_t i = 0; i < hostile.size(); ++i) {
+        write_bytes(dir / ("hostile" + std::to_string(i) + ".bin"), hostile[i].bytes);
+        add(hostile[i].root, "hostile" + std::to_string(i));
     }
     auto ran = run_process(run, dir / "run.log");
     ASSERT_EQ(ran.status, 0) << ran.output;
@@ -98,8 +83,9 @@ void check_jvm_round_trip(const JvmToolchain& toolchain) {
                   std::string(reinterpret_cast<const char*>(sample.bytes.data()), sample.bytes.size()))
             << sample.name << ": " << read_file(dir / (sample.name + ".out.error"));
     }
-    for (const auto& each : hostile) {
-        EXPECT_EQ(read_file(dir / (std::string(each.name) + ".out.error")), each.error) << each.name;
+    for (std::size_t i = 0; i < hostile.size(); ++i) {
+        EXPECT_EQ(read_file(dir / ("hostile" + std::to_string(i) + ".out.error")), hostile[i].error)
+            << hostile[i].name << ": " << ran.output;
     }
     if (!::testing::Test::HasFailure()) fs::remove_all(dir);
 }

@@ -60,4 +60,11 @@ inline ProcessResult run_process(const std::vector<std::string>& arguments, cons
     return result;
 }
 
+// `arguments` run with at most 1 GiB of address space, so that a reader that
+// makes room for a length it was sent fails instead of taking the memory.
+inline std::vector<std::string> with_memory_limit(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"sh", "-c", "ulimit -v 1048576 && exec \"$0\" \"$@\""});
+    return arguments;
+}
+
 }  // namespace pakko_gen::testing

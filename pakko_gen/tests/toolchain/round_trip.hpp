@@ -47,10 +47,12 @@ inline void write_bytes(const std::filesystem::path& path, const std::vector<std
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// With `limited`, the program runs within a bounded address space.
 inline ProcessResult round_trip(const std::filesystem::path& program, const std::string& root,
                                 const std::filesystem::path& input, const std::filesystem::path& output,
-                                const std::filesystem::path& log) {
-    return run_process({program.string(), root, input.string(), output.string()}, log);
+                                const std::filesystem::path& log, bool limited = false) {
+    std::vector<std::string> command{program.string(), root, input.string(), output.string()};
+    return run_process(limited ? with_memory_limit(command) : command, log);
 }
 
 // Every sample comes back byte for byte; `label` tells programs apart in failures.
@@ -65,6 +67,31 @@ inline void expect_samples_round_trip(const std::filesystem::path& program, cons
     }
 }
 
+// A debug state starts with its window size and two float positions.
+inline std::vector<std::byte> debug_state_start() { return ints({1280, 720, 0, 0, 0, 0}); }
+
+inline std::vector<std::byte> joined(std::vector<std::byte> a, const std::vector<std::byte>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// The broken inputs every generated reader must refuse with a message of its
+// own, rather than with whatever the language's runtime happens to do.
+
+// One pressed key whose text claims the largest length and brings four bytes:
+// a reader that makes room for the length first runs out of memory.
+inline std::vector<std::byte> huge_text_state() {
+    return joined(debug_state_start(), ints({1, 0x7fffffff, 0x64636261}));
+}
+
+// A debug state whose camera's perspective flag is `flag` (no pressed keys,
+// a camera of five floats, the flag, then the player index).
+inline std::vector<std::byte> state_with_perspective(std::uint8_t flag) {
+    auto bytes = joined(debug_state_start(), ints({0, 0, 0, 0, 0, 0}));
+    bytes.push_back(static_cast<std::byte>(flag));
+    return joined(std::move(bytes), ints({0}));
+}
+
 // Messages no encoder of the application writes.
 struct HostileBytes {
     const char* name;
@@ -73,31 +100,27 @@ struct HostileBytes {
 };
 
 inline std::vector<HostileBytes> hostile_bytes() {
-    // A debug state starts with its window size and two float positions.
-    auto state_with = [](std::initializer_list<std::int32_t> rest) {
-        auto bytes = ints({1280, 720, 0, 0, 0, 0});
-        auto tail = ints(rest);
-        bytes.insert(bytes.end(), tail.begin(), tail.end());
-        return bytes;
-    };
+    auto state_with = [](std::initializer_list<std::int32_t> rest) { return joined(debug_state_start(), ints(rest)); };
     return {
-        {"negative list count", "DebugState", state_with({-1})},
+        {"negative list count", "DebugState", state_with({-5})},
         {"negative text length", "DebugState", state_with({1, -5})},
+        {"huge text length", "DebugState", huge_text_state()},
         {"negative map count", "ClientMessage", ints({1, -2147483647 - 1})},
         {"unknown message tag", "ServerMessage", ints({3})},
         {"unknown enumeration value", "ClientMessage", ints({0, 0, 1, 0, 2})},
+        {"bool byte 7", "DebugState", state_with_perspective(7)},
         {"cut-off message", "ServerMessage", ints({0})},
     };
 }
 
-// Runs the program on each hostile message: it ends with status 1 and the
-// error that `errors` names for the case, or, where that is empty, reads the
-// message without complaint.
+// Runs the program on each hostile message, within a bounded address space:
+// it ends with status 1 and the error that `errors` names for the case, or,
+// where that is empty, reads the message without complaint.
 inline void expect_hostile_outcomes(const std::filesystem::path& program, const std::filesystem::path& dir,
                                     const std::map<std::string, std::string>& errors) {
     for (const auto& c : hostile_bytes()) {
         write_bytes(dir / "hostile.bin", c.bytes);
-        auto run = round_trip(program, c.root, dir / "hostile.bin", dir / "hostile.out", dir / "run.log");
+        auto run = round_trip(program, c.root, dir / "hostile.bin", dir / "hostile.out", dir / "run.log", true);
         const std::string& error = errors.at(c.name);
         EXPECT_EQ(run.status, error.empty() ? 0 : 1) << c.name << ": " << run.output;
         EXPECT_EQ(run.output, error.empty() ? "" : error + "\n") << c.name;
@@ -107,20 +130,24 @@ inline void expect_hostile_outcomes(const std::filesystem::path& program, const 
 // Models run by an interpreter: many samples per start, since some
 // interpreters take a while to start, and exact programs of their own.
 
-inline std::vector<std::byte> joined(std::vector<std::byte> a, const std::vector<std::byte>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-// A debug state starts with its window size and two float positions.
-inline std::vector<std::byte> debug_state_start() { return ints({1280, 720, 0, 0, 0, 0}); }
-
 struct HostileCase {
     const char* name;
     const char* root;
     std::vector<std::byte> bytes;
     std::string error;  // a part of what the program reports
 };
+
+// The broken inputs as cases of an interpreted model's table; its reader
+// reports a text cut short as `text_ends` and a number cut short as
+// `number_ends`.
+inline std::vector<HostileCase> broken_inputs(const std::string& text_ends, const std::string& number_ends) {
+    return {
+        {"negative list count", "DebugState", joined(debug_state_start(), ints({-5})), "Negative length or count"},
+        {"huge text length", "DebugState", huge_text_state(), text_ends},
+        {"bool byte 7", "DebugState", state_with_perspective(7), "Unexpected bool value"},
+        {"cut-off message", "ServerMessage", ints({0}), number_ends},
+    };
+}
 
 // A model generated into `dir`/model_package, run as `program` (its own
 // arguments first) + ROOT INPUT OUTPUT, repeated for several messages.
@@ -129,11 +156,12 @@ public:
     RoundTrip(std::filesystem::path dir, std::vector<std::string> program)
         : dir_(std::move(dir)), program_(std::move(program)) {}
 
+    // One message, within a bounded address space.
     ProcessResult run(const std::string& root, const std::filesystem::path& input,
                       const std::filesystem::path& output) const {
         auto command = program_;
         command.insert(command.end(), {root, input.string(), output.string()});
-        return run_process(command, dir_ / "run.log");
+        return run_process(with_memory_limit(command), dir_ / "run.log");
     }
 
     // All samples in one run, since some interpreters take a while to start.

@@ -1,62 +1,80 @@
 package stream
 
 import (
+	"bytes"
 	"encoding/binary"
+	"errors"
 	"io"
 )
 
-func ReadBool(reader io.Reader) bool {
-	var value uint8
-	err := binary.Read(reader, binary.LittleEndian, &value)
+// The end of the input inside a value, whether no byte or some of it came.
+var ErrUnexpectedEOF = errors.New("Unexpected EOF")
+
+func read(reader io.Reader, value interface{}) {
+	err := binary.Read(reader, binary.LittleEndian, value)
+	if err == io.EOF || err == io.ErrUnexpectedEOF {
+		panic(ErrUnexpectedEOF)
+	}
 	if err != nil {
 		panic(err)
 	}
-	return value != 0
+}
+
+func ReadBool(reader io.Reader) bool {
+	var value uint8
+	read(reader, &value)
+	if value > 1 {
+		panic(errors.New("Unexpected bool value"))
+	}
+	return value == 1
 }
 
 func ReadInt32(reader io.Reader) int32 {
 	var value int32
-	err := binary.Read(reader, binary.LittleEndian, &value)
-	if err != nil {
-		panic(err)
-	}
+	read(reader, &value)
 	return value
 }
 
 func ReadInt64(reader io.Reader) int64 {
 	var value int64
-	err := binary.Read(reader, binary.LittleEndian, &value)
-	if err != nil {
-		panic(err)
-	}
+	read(reader, &value)
 	return value
 }
 
 func ReadFloat32(reader io.Reader) float32 {
 	var value float32
-	err := binary.Read(reader, binary.LittleEndian, &value)
-	if err != nil {
-		panic(err)
-	}
+	read(reader, &value)
 	return value
 }
 
 func ReadFloat64(reader io.Reader) float64 {
 	var value float64
-	err := binary.Read(reader, binary.LittleEndian, &value)
-	if err != nil {
-		panic(err)
-	}
+	read(reader, &value)
 	return value
 }
 
+// A count of elements or a length in bytes; a negative one is an error.
+func ReadSize(reader io.Reader) int32 {
+	size := ReadInt32(reader)
+	if size < 0 {
+		panic(errors.New("Negative length or count"))
+	}
+	return size
+}
+
+// The text grows as its bytes arrive, so that a length no writer sent
+// allocates no more than the bytes that really follow it.
 func ReadString(reader io.Reader) string {
-	data := make([]byte, ReadInt32(reader))
-	_, err := io.ReadFull(reader, data)
-	if err != nil {
+	length := int64(ReadSize(reader))
+	var data bytes.Buffer
+	copied, err := io.CopyN(&data, reader, length)
+	if copied != length {
+		if err == nil || err == io.EOF {
+			panic(ErrUnexpectedEOF)
+		}
 		panic(err)
 	}
-	return string(data)
+	return data.String()
 }
 
 func WriteBool(writer io.Writer, value bool) {

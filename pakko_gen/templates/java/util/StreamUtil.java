@@ -1,5 +1,6 @@
 package util;
 
+import java.io.ByteArrayOutputStream;
 import java.io.IOException;
 import java.io.InputStream;
 import java.io.OutputStream;
@@ -10,6 +11,7 @@ import java.nio.charset.StandardCharsets;
 
 public class StreamUtil {
     private static final Charset UTF8 = StandardCharsets.UTF_8;
+    private static final int CHUNK_SIZE = 1 << 16;
 
     public static byte[] readBytes(InputStream stream, int byteCount) throws IOException {
         byte[] bytes = new byte[byteCount];
@@ -36,7 +38,11 @@ public class StreamUtil {
     }
 
     public static boolean readBoolean(InputStream stream) throws IOException {
-        return readBytes(stream, 1)[0] != 0;
+        byte value = readBytes(stream, 1)[0];
+        if (value != 0 && value != 1) {
+            throw new IOException("Unexpected bool value");
+        }
+        return value == 1;
     }
 
     public static int readInt(InputStream stream) throws IOException {
@@ -55,8 +61,24 @@ public class StreamUtil {
         return readBuffer(stream, Double.BYTES).getDouble();
     }
 
+    // A count of elements or a length in bytes; a negative one is an error.
+    public static int readSize(InputStream stream) throws IOException {
+        int size = readInt(stream);
+        if (size < 0) {
+            throw new IOException("Negative length or count");
+        }
+        return size;
+    }
+
+    // The text grows as its bytes arrive, so that a length no writer sent
+    // allocates no more than the bytes that really follow it.
     public static String readString(InputStream stream) throws IOException {
-        return new String(readBytes(stream, readInt(stream)), UTF8);
+        int length = readSize(stream);
+        ByteArrayOutputStream data = new ByteArrayOutputStream(Math.min(length, CHUNK_SIZE));
+        while (data.size() < length) {
+            data.write(readBytes(stream, Math.min(length - data.size(), CHUNK_SIZE)));
+        }
+        return new String(data.toByteArray(), UTF8);
     }
 
     public static void writeBytes(OutputStream stream, byte[] bytes) throws IOException {

@@ -1,5 +1,6 @@
 package util
 
+import java.io.ByteArrayOutputStream
 import java.io.IOException
 import java.io.InputStream
 import java.io.OutputStream
@@ -8,6 +9,8 @@ import java.nio.ByteOrder
 import java.nio.charset.StandardCharsets
 
 object StreamUtil {
+    private const val CHUNK_SIZE = 1 shl 16
+
     @Throws(IOException::class)
     fun readBytes(stream: InputStream, byteCount: Int): ByteArray {
         val bytes = ByteArray(byteCount)
@@ -36,7 +39,11 @@ object StreamUtil {
 
     @Throws(IOException::class)
     fun readBoolean(stream: InputStream): Boolean {
-        return readBytes(stream, 1)[0].toInt() != 0
+        val value = readBytes(stream, 1)[0].toInt()
+        if (value != 0 && value != 1) {
+            throw IOException("Unexpected bool value")
+        }
+        return value == 1
     }
 
     @Throws(IOException::class)
@@ -59,9 +66,26 @@ object StreamUtil {
         return readBuffer(stream, java.lang.Double.BYTES).double
     }
 
+    // A count of elements or a length in bytes; a negative one is an error.
+    @Throws(IOException::class)
+    fun readSize(stream: InputStream): Int {
+        val size = readInt(stream)
+        if (size < 0) {
+            throw IOException("Negative length or count")
+        }
+        return size
+    }
+
+    // The text grows as its bytes arrive, so that a length no writer sent
+    // allocates no more than the bytes that really follow it.
     @Throws(IOException::class)
     fun readString(stream: InputStream): String {
-        return String(readBytes(stream, readInt(stream)), StandardCharsets.UTF_8)
+        val length = readSize(stream)
+        val data = ByteArrayOutputStream(Math.min(length, CHUNK_SIZE))
+        while (data.size() < length) {
+            data.write(readBytes(stream, Math.min(length - data.size(), CHUNK_SIZE)))
+        }
+        return String(data.toByteArray(), StandardCharsets.UTF_8)
     }
 
     @Throws(IOException::class)

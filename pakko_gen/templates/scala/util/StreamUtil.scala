@@ -1,10 +1,12 @@
 package util
 
-import java.io.{IOException, InputStream, OutputStream}
+import java.io.{ByteArrayOutputStream, IOException, InputStream, OutputStream}
 import java.nio.charset.StandardCharsets
 import java.nio.{ByteBuffer, ByteOrder}
 
 object StreamUtil {
+  private val ChunkSize = 1 << 16
+
   def readBytes(stream: InputStream, byteCount: Int): Array[Byte] = {
     val bytes = new Array[Byte](byteCount)
     var offset = 0
@@ -28,7 +30,11 @@ object StreamUtil {
 
   private def writeBuffer(byteCount: Int): ByteBuffer = ByteBuffer.allocate(byteCount).order(ByteOrder.LITTLE_ENDIAN)
 
-  def readBoolean(stream: InputStream): Boolean = readBytes(stream, 1)(0) != 0
+  def readBoolean(stream: InputStream): Boolean = readBytes(stream, 1)(0) match {
+    case 0 => false
+    case 1 => true
+    case _ => throw new IOException("Unexpected bool value")
+  }
 
   def readInt(stream: InputStream): Int = readBuffer(stream, 4).getInt
 
@@ -38,7 +44,25 @@ object StreamUtil {
 
   def readDouble(stream: InputStream): Double = readBuffer(stream, 8).getDouble
 
-  def readString(stream: InputStream): String = new String(readBytes(stream, readInt(stream)), StandardCharsets.UTF_8)
+  // A count of elements or a length in bytes; a negative one is an error.
+  def readSize(stream: InputStream): Int = {
+    val size = readInt(stream)
+    if (size < 0) {
+      throw new IOException("Negative length or count")
+    }
+    size
+  }
+
+  // The text grows as its bytes arrive, so that a length no writer sent
+  // allocates no more than the bytes that really follow it.
+  def readString(stream: InputStream): String = {
+    val length = readSize(stream)
+    val data = new ByteArrayOutputStream(math.min(length, ChunkSize))
+    while (data.size < length) {
+      data.write(readBytes(stream, math.min(length - data.size, ChunkSize)))
+    }
+    new String(data.toByteArray, StandardCharsets.UTF_8)
+  }
 
   def writeBytes(stream: OutputStream, bytes: Array[Byte]) {
     stream.write(bytes)

@@ -61,7 +61,7 @@ async function negativeLength() {
     bytes.writeInt32LE(-1, 0);
     socket.emit('data', bytes);
     const message = await rejection('negative string length', stream.readString());
-    expectMessage('negative string length', message, 'Negative string length');
+    expectMessage('negative string length', message, 'Negative length or count');
     // The bytes after the length were not consumed by the failed read.
     if (stream.data.length !== 4) {
         failures.push('negative string length: ' + stream.data.length + ' bytes left instead of 4');

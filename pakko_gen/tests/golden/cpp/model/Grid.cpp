@@ -4,28 +4,32 @@ Grid::Grid() { }
 Grid::Grid(std::vector<std::vector<std::vector<int>>> cells, std::unordered_map<std::vector<int>, std::vector<std::string>> groups) : cells(cells), groups(groups) { }
 Grid Grid::readFrom(InputStream& stream) {
     Grid result;
-    result.cells = std::vector<std::vector<std::vector<int>>>(stream.readSize());
-    for (size_t i = 0; i < result.cells.size(); i++) {
-        result.cells[i] = std::vector<std::vector<int>>(stream.readSize());
-        for (size_t j = 0; j < result.cells[i].size(); j++) {
-            result.cells[i][j] = std::vector<int>(stream.readSize());
-            for (size_t k = 0; k < result.cells[i][j].size(); k++) {
+    result.cells = std::vector<std::vector<std::vector<int>>>();
+    for (size_t i = 0, iCount = stream.readSize(); i < iCount; i++) {
+        result.cells.emplace_back();
+        result.cells[i] = std::vector<std::vector<int>>();
+        for (size_t j = 0, jCount = stream.readSize(); j < jCount; j++) {
+            result.cells[i].emplace_back();
+            result.cells[i][j] = std::vector<int>();
+            for (size_t k = 0, kCount = stream.readSize(); k < kCount; k++) {
+                result.cells[i][j].emplace_back();
                 result.cells[i][j][k] = stream.readInt();
             }
         }
     }
     size_t groupsSize = stream.readSize();
     result.groups = std::unordered_map<std::vector<int>, std::vector<std::string>>();
-    result.groups.reserve(groupsSize);
     for (size_t i = 0; i < groupsSize; i++) {
         std::vector<int> groupsKey;
-        groupsKey = std::vector<int>(stream.readSize());
-        for (size_t j = 0; j < groupsKey.size(); j++) {
+        groupsKey = std::vector<int>();
+        for (size_t j = 0, jCount = stream.readSize(); j < jCount; j++) {
+            groupsKey.emplace_back();
             groupsKey[j] = stream.readInt();
         }
         std::vector<std::string> groupsValue;
-        groupsValue = std::vector<std::string>(stream.readSize());
-        for (size_t k = 0; k < groupsValue.size(); k++) {
+        groupsValue = std::vector<std::string>();
+        for (size_t k = 0, kCount = stream.readSize(); k < kCount; k++) {
+            groupsValue.emplace_back();
             groupsValue[k] = stream.readString();
         }
         result.groups.emplace(std::make_pair(groupsKey, groupsValue));

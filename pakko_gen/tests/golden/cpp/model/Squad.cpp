@@ -10,13 +10,13 @@ Squad Squad::readFrom(InputStream& stream) {
     } else {
         result.leaderId = std::shared_ptr<int>();
     }
-    result.positions = std::vector<Vec2Int>(stream.readSize());
-    for (size_t i = 0; i < result.positions.size(); i++) {
+    result.positions = std::vector<Vec2Int>();
+    for (size_t i = 0, iCount = stream.readSize(); i < iCount; i++) {
+        result.positions.emplace_back();
         result.positions[i] = Vec2Int::readFrom(stream);
     }
     size_t targetsSize = stream.readSize();
     result.targets = std::unordered_map<UnitKind, Vec2Int>();
-    result.targets.reserve(targetsSize);
     for (size_t i = 0; i < targetsSize; i++) {
         UnitKind targetsKey;
         switch (stream.readInt()) {

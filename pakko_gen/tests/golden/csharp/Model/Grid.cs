@@ -12,34 +12,34 @@ namespace Velmora.Model
         public static Grid ReadFrom(System.IO.BinaryReader reader)
         {
             var result = new Grid();
-            result.Cells = new int[reader.ReadInt32()][][];
+            result.Cells = new int[StreamUtil.ReadSize(reader)][][];
             for (int i = 0; i < result.Cells.Length; i++)
             {
-                result.Cells[i] = new int[reader.ReadInt32()][];
+                result.Cells[i] = new int[StreamUtil.ReadSize(reader)][];
                 for (int j = 0; j < result.Cells[i].Length; j++)
                 {
-                    result.Cells[i][j] = new int[reader.ReadInt32()];
+                    result.Cells[i][j] = new int[StreamUtil.ReadSize(reader)];
                     for (int k = 0; k < result.Cells[i][j].Length; k++)
                     {
                         result.Cells[i][j][k] = reader.ReadInt32();
                     }
                 }
             }
-            int GroupsSize = reader.ReadInt32();
-            result.Groups = new System.Collections.Generic.Dictionary<int[], string[]>(GroupsSize);
+            int GroupsSize = StreamUtil.ReadSize(reader);
+            result.Groups = new System.Collections.Generic.Dictionary<int[], string[]>();
             for (int i = 0; i < GroupsSize; i++)
             {
                 int[] GroupsKey;
-                GroupsKey = new int[reader.ReadInt32()];
+                GroupsKey = new int[StreamUtil.ReadSize(reader)];
                 for (int j = 0; j < GroupsKey.Length; j++)
                 {
                     GroupsKey[j] = reader.ReadInt32();
                 }
                 string[] GroupsValue;
-                GroupsValue = new string[reader.ReadInt32()];
+                GroupsValue = new string[StreamUtil.ReadSize(reader)];
                 for (int k = 0; k < GroupsValue.Length; k++)
                 {
-                    GroupsValue[k] = System.Text.Encoding.UTF8.GetString(reader.ReadBytes(reader.ReadInt32()));
+                    GroupsValue[k] = StreamUtil.ReadString(reader);
                 }
                 result.Groups.Add(GroupsKey, GroupsValue);
             }

@@ -22,20 +22,20 @@ namespace Velmora.Model
         public static Squad ReadFrom(System.IO.BinaryReader reader)
         {
             var result = new Squad();
-            if (reader.ReadBoolean())
+            if (StreamUtil.ReadBool(reader))
             {
                 result.LeaderId = reader.ReadInt32();
             } else
             {
                 result.LeaderId = null;
             }
-            result.Positions = new Model.Vec2Int[reader.ReadInt32()];
+            result.Positions = new Model.Vec2Int[StreamUtil.ReadSize(reader)];
             for (int i = 0; i < result.Positions.Length; i++)
             {
                 result.Positions[i] = Model.Vec2Int.ReadFrom(reader);
             }
-            int TargetsSize = reader.ReadInt32();
-            result.Targets = new System.Collections.Generic.Dictionary<Model.UnitKind, Model.Vec2Int>(TargetsSize);
+            int TargetsSize = StreamUtil.ReadSize(reader);
+            result.Targets = new System.Collections.Generic.Dictionary<Model.UnitKind, Model.Vec2Int>();
             for (int i = 0; i < TargetsSize; i++)
             {
                 Model.UnitKind TargetsKey;
@@ -57,8 +57,8 @@ namespace Velmora.Model
                 TargetsValue = Model.Vec2Int.ReadFrom(reader);
                 result.Targets.Add(TargetsKey, TargetsValue);
             }
-            result.Name = System.Text.Encoding.UTF8.GetString(reader.ReadBytes(reader.ReadInt32()));
-            result.Active = reader.ReadBoolean();
+            result.Name = StreamUtil.ReadString(reader);
+            result.Active = StreamUtil.ReadBool(reader);
             result.Speed = reader.ReadSingle();
             result.MaxLong = reader.ReadInt64();
             return result;

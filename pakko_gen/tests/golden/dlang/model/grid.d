@@ -12,27 +12,32 @@ struct Grid {
     }
     static Grid readFrom(Stream reader) {
         auto result = Grid();
-        result.cells = new int[][][reader.readInt()];
-        for (int i = 0; i < result.cells.length; i++) {
-            result.cells[i] = new int[][reader.readInt()];
-            for (int j = 0; j < result.cells[i].length; j++) {
-                result.cells[i][j] = new int[reader.readInt()];
-                for (int k = 0; k < result.cells[i][j].length; k++) {
+        result.cells = [];
+        for (int i = 0, iCount = reader.readSize(); i < iCount; i++) {
+            result.cells.length += 1;
+            result.cells[i] = [];
+            for (int j = 0, jCount = reader.readSize(); j < jCount; j++) {
+                result.cells[i].length += 1;
+                result.cells[i][j] = [];
+                for (int k = 0, kCount = reader.readSize(); k < kCount; k++) {
+                    result.cells[i][j].length += 1;
                     result.cells[i][j][k] = reader.readInt();
                 }
             }
         }
-        int groupsSize = reader.readInt();
+        int groupsSize = reader.readSize();
         result.groups.clear();
         for (int i = 0; i < groupsSize; i++) {
             int[] groupsKey;
-            groupsKey = new int[reader.readInt()];
-            for (int j = 0; j < groupsKey.length; j++) {
+            groupsKey = [];
+            for (int j = 0, jCount = reader.readSize(); j < jCount; j++) {
+                groupsKey.length += 1;
                 groupsKey[j] = reader.readInt();
             }
             string[] groupsValue;
-            groupsValue = new string[reader.readInt()];
-            for (int k = 0; k < groupsValue.length; k++) {
+            groupsValue = [];
+            for (int k = 0, kCount = reader.readSize(); k < kCount; k++) {
+                groupsValue.length += 1;
                 groupsValue[k] = reader.readString();
             }
             result.groups[groupsKey] = groupsValue;

@@ -27,11 +27,12 @@ struct Squad {
         } else {
             result.leaderId.nullify();
         }
-        result.positions = new Vec2Int[reader.readInt()];
-        for (int i = 0; i < result.positions.length; i++) {
+        result.positions = [];
+        for (int i = 0, iCount = reader.readSize(); i < iCount; i++) {
+            result.positions.length += 1;
             result.positions[i] = Vec2Int.readFrom(reader);
         }
-        int targetsSize = reader.readInt();
+        int targetsSize = reader.readSize();
         result.targets.clear();
         for (int i = 0; i < targetsSize; i++) {
             UnitKind targetsKey;

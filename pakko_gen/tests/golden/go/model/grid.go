@@ -15,27 +15,32 @@ func NewGrid(cells [][][]int32, groups map[[]int32][]string) Grid {
 }
 func ReadGrid(reader io.Reader) Grid {
     result := Grid {}
-    result.Cells = make([][][]int32, ReadInt32(reader))
-    for i := range result.Cells {
-        result.Cells[i] = make([][]int32, ReadInt32(reader))
-        for j := range result.Cells[i] {
-            result.Cells[i][j] = make([]int32, ReadInt32(reader))
-            for k := range result.Cells[i][j] {
+    result.Cells = make([][][]int32, 0)
+    for i, iCount := int32(0), ReadSize(reader); i < iCount; i++ {
+        result.Cells = append(result.Cells, *new([][]int32))
+        result.Cells[i] = make([][]int32, 0)
+        for j, jCount := int32(0), ReadSize(reader); j < jCount; j++ {
+            result.Cells[i] = append(result.Cells[i], *new([]int32))
+            result.Cells[i][j] = make([]int32, 0)
+            for k, kCount := int32(0), ReadSize(reader); k < kCount; k++ {
+                result.Cells[i][j] = append(result.Cells[i][j], *new(int32))
                 result.Cells[i][j][k] = ReadInt32(reader)
             }
         }
     }
-    GroupsSize := ReadInt32(reader)
+    GroupsSize := ReadSize(reader)
     result.Groups = make(map[[]int32][]string)
     for i := int32(0); i < GroupsSize; i++ {
         var GroupsKey []int32
-        GroupsKey = make([]int32, ReadInt32(reader))
-        for j := range GroupsKey {
+        GroupsKey = make([]int32, 0)
+        for j, jCount := int32(0), ReadSize(reader); j < jCount; j++ {
+            GroupsKey = append(GroupsKey, *new(int32))
             GroupsKey[j] = ReadInt32(reader)
         }
         var GroupsValue []string
-        GroupsValue = make([]string, ReadInt32(reader))
-        for k := range GroupsValue {
+        GroupsValue = make([]string, 0)
+        for k, kCount := int32(0), ReadSize(reader); k < kCount; k++ {
+            GroupsValue = append(GroupsValue, *new(string))
             GroupsValue[k] = ReadString(reader)
         }
         result.Groups[GroupsKey] = GroupsValue

@@ -32,11 +32,12 @@ func ReadSquad(reader io.Reader) Squad {
     } else {
         result.LeaderId = nil
     }
-    result.Positions = make([]Vec2Int32, ReadInt32(reader))
-    for i := range result.Positions {
+    result.Positions = make([]Vec2Int32, 0)
+    for i, iCount := int32(0), ReadSize(reader); i < iCount; i++ {
+        result.Positions = append(result.Positions, *new(Vec2Int32))
         result.Positions[i] = ReadVec2Int32(reader)
     }
-    TargetsSize := ReadInt32(reader)
+    TargetsSize := ReadSize(reader)
     result.Targets = make(map[UnitKind]Vec2Int32)
     for i := int32(0); i < TargetsSize; i++ {
         var TargetsKey UnitKind

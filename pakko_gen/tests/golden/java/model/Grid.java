@@ -16,26 +16,26 @@ public class Grid {
     }
     public static Grid readFrom(java.io.InputStream stream) throws java.io.IOException {
         Grid result = new Grid();
-        result.cells = new int[StreamUtil.readInt(stream)][][];
+        result.cells = new int[StreamUtil.readSize(stream)][][];
         for (int i = 0; i < result.cells.length; i++) {
-            result.cells[i] = new int[StreamUtil.readInt(stream)][];
+            result.cells[i] = new int[StreamUtil.readSize(stream)][];
             for (int j = 0; j < result.cells[i].length; j++) {
-                result.cells[i][j] = new int[StreamUtil.readInt(stream)];
+                result.cells[i][j] = new int[StreamUtil.readSize(stream)];
                 for (int k = 0; k < result.cells[i][j].length; k++) {
                     result.cells[i][j][k] = StreamUtil.readInt(stream);
                 }
             }
         }
-        int groupsSize = StreamUtil.readInt(stream);
-        result.groups = new java.util.HashMap<>(groupsSize);
+        int groupsSize = StreamUtil.readSize(stream);
+        result.groups = new java.util.HashMap<>();
         for (int i = 0; i < groupsSize; i++) {
             int[] groupsKey;
-            groupsKey = new int[StreamUtil.readInt(stream)];
+            groupsKey = new int[StreamUtil.readSize(stream)];
             for (int j = 0; j < groupsKey.length; j++) {
                 groupsKey[j] = StreamUtil.readInt(stream);
             }
             String[] groupsValue;
-            groupsValue = new String[StreamUtil.readInt(stream)];
+            groupsValue = new String[StreamUtil.readSize(stream)];
             for (int k = 0; k < groupsValue.length; k++) {
                 groupsValue[k] = StreamUtil.readString(stream);
             }

@@ -41,12 +41,12 @@ public class Squad {
         } else {
             result.leaderId = null;
         }
-        result.positions = new model.Vec2Int[StreamUtil.readInt(stream)];
+        result.positions = new model.Vec2Int[StreamUtil.readSize(stream)];
         for (int i = 0; i < result.positions.length; i++) {
             result.positions[i] = model.Vec2Int.readFrom(stream);
         }
-        int targetsSize = StreamUtil.readInt(stream);
-        result.targets = new java.util.HashMap<>(targetsSize);
+        int targetsSize = StreamUtil.readSize(stream);
+        result.targets = new java.util.HashMap<>();
         for (int i = 0; i < targetsSize; i++) {
             model.UnitKind targetsKey;
             switch (StreamUtil.readInt(stream)) {

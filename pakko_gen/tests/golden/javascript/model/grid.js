@@ -6,13 +6,13 @@ class Grid {
     static async readFrom(stream) {
         let cells;
         cells = [];
-        for (let i = await stream.readInt(); i > 0; i--) {
+        for (let i = await stream.readSize(); i > 0; i--) {
             let cellsElement;
             cellsElement = [];
-            for (let j = await stream.readInt(); j > 0; j--) {
+            for (let j = await stream.readSize(); j > 0; j--) {
                 let cellsElementElement;
                 cellsElementElement = [];
-                for (let k = await stream.readInt(); k > 0; k--) {
+                for (let k = await stream.readSize(); k > 0; k--) {
                     let cellsElementElementElement;
                     cellsElementElementElement = await stream.readInt();
                     cellsElementElement.push(cellsElementElementElement);
@@ -23,17 +23,17 @@ class Grid {
         }
         let groups;
         groups = new Map();
-        for (let i = await stream.readInt(); i > 0; i--) {
+        for (let i = await stream.readSize(); i > 0; i--) {
             let groupsKey;
             let groupsValue;
             groupsKey = [];
-            for (let j = await stream.readInt(); j > 0; j--) {
+            for (let j = await stream.readSize(); j > 0; j--) {
                 let groupsKeyElement;
                 groupsKeyElement = await stream.readInt();
                 groupsKey.push(groupsKeyElement);
             }
             groupsValue = [];
-            for (let k = await stream.readInt(); k > 0; k--) {
+            for (let k = await stream.readSize(); k > 0; k--) {
                 let groupsValueElement;
                 groupsValueElement = await stream.readString();
                 groupsValue.push(groupsValueElement);

@@ -18,14 +18,14 @@ class Squad {
         }
         let positions;
         positions = [];
-        for (let i = await stream.readInt(); i > 0; i--) {
+        for (let i = await stream.readSize(); i > 0; i--) {
             let positionsElement;
             positionsElement = await Vec2Int.readFrom(stream);
             positions.push(positionsElement);
         }
         let targets;
         targets = new Map();
-        for (let i = await stream.readInt(); i > 0; i--) {
+        for (let i = await stream.readSize(); i > 0; i--) {
             let targetsKey;
             let targetsValue;
             targetsKey = await stream.readInt();

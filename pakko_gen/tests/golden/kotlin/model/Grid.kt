@@ -14,11 +14,11 @@ class Grid {
         @Throws(java.io.IOException::class)
         fun readFrom(stream: java.io.InputStream): Grid {
             val result = Grid()
-            result.cells = Array(StreamUtil.readInt(stream), {
+            result.cells = Array(StreamUtil.readSize(stream), {
                 var cellsValue: Array<Array<Int>>
-                cellsValue = Array(StreamUtil.readInt(stream), {
+                cellsValue = Array(StreamUtil.readSize(stream), {
                     var cellsValueValue: Array<Int>
-                    cellsValueValue = Array(StreamUtil.readInt(stream), {
+                    cellsValueValue = Array(StreamUtil.readSize(stream), {
                         var cellsValueValueValue: Int
                         cellsValueValueValue = StreamUtil.readInt(stream)
                         cellsValueValueValue
@@ -27,17 +27,17 @@ class Grid {
                 })
                 cellsValue
             })
-            val groupsSize = StreamUtil.readInt(stream)
+            val groupsSize = StreamUtil.readSize(stream)
             result.groups = mutableMapOf()
             for (i in 0 until groupsSize) {
                 var groupsKey: Array<Int>
-                groupsKey = Array(StreamUtil.readInt(stream), {
+                groupsKey = Array(StreamUtil.readSize(stream), {
                     var groupsKeyValue: Int
                     groupsKeyValue = StreamUtil.readInt(stream)
                     groupsKeyValue
                 })
                 var groupsValue: Array<String>
-                groupsValue = Array(StreamUtil.readInt(stream), {
+                groupsValue = Array(StreamUtil.readSize(stream), {
                     var groupsValueValue: String
                     groupsValueValue = StreamUtil.readString(stream)
                     groupsValueValue

@@ -29,12 +29,12 @@ class Squad {
             } else {
                 result.leaderId = null
             }
-            result.positions = Array(StreamUtil.readInt(stream), {
+            result.positions = Array(StreamUtil.readSize(stream), {
                 var positionsValue: model.Vec2Int
                 positionsValue = model.Vec2Int.readFrom(stream)
                 positionsValue
             })
-            val targetsSize = StreamUtil.readInt(stream)
+            val targetsSize = StreamUtil.readSize(stream)
             result.targets = mutableMapOf()
             for (i in 0 until targetsSize) {
                 var targetsKey: model.UnitKind

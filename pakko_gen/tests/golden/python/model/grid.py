@@ -5,23 +5,23 @@ class Grid:
     @staticmethod
     def read_from(stream):
         cells = []
-        for _ in range(stream.read_int()):
+        for _ in range(stream.read_size()):
             cells_element = []
-            for _ in range(stream.read_int()):
+            for _ in range(stream.read_size()):
                 cells_element_element = []
-                for _ in range(stream.read_int()):
+                for _ in range(stream.read_size()):
                     cells_element_element_element = stream.read_int()
                     cells_element_element.append(cells_element_element_element)
                 cells_element.append(cells_element_element)
             cells.append(cells_element)
         groups = {}
-        for _ in range(stream.read_int()):
+        for _ in range(stream.read_size()):
             groups_key = []
-            for _ in range(stream.read_int()):
+            for _ in range(stream.read_size()):
                 groups_key_element = stream.read_int()
                 groups_key.append(groups_key_element)
             groups_value = []
-            for _ in range(stream.read_int()):
+            for _ in range(stream.read_size()):
                 groups_value_element = stream.read_string()
                 groups_value.append(groups_value_element)
             groups[groups_key] = groups_value

@@ -17,11 +17,11 @@ class Squad:
         else:
             leader_id = None
         positions = []
-        for _ in range(stream.read_int()):
+        for _ in range(stream.read_size()):
             positions_element = Vec2Int.read_from(stream)
             positions.append(positions_element)
         targets = {}
-        for _ in range(stream.read_int()):
+        for _ in range(stream.read_size()):
             targets_key = UnitKind(stream.read_int())
             targets_value = Vec2Int.read_from(stream)
             targets[targets_key] = targets_value

@@ -7,11 +7,11 @@ class Grid
     end
     def self.read_from(stream)
         cells = []
-        stream.read_int().times do |_|
+        stream.read_size().times do |_|
             cells_element = []
-            stream.read_int().times do |_|
+            stream.read_size().times do |_|
                 cells_element_element = []
-                stream.read_int().times do |_|
+                stream.read_size().times do |_|
                     cells_element_element_element = stream.read_int()
                     cells_element_element.push(cells_element_element_element)
                 end
@@ -20,14 +20,14 @@ class Grid
             cells.push(cells_element)
         end
         groups = Hash.new
-        stream.read_int().times do |_|
+        stream.read_size().times do |_|
             groups_key = []
-            stream.read_int().times do |_|
+            stream.read_size().times do |_|
                 groups_key_element = stream.read_int()
                 groups_key.push(groups_key_element)
             end
             groups_value = []
-            stream.read_int().times do |_|
+            stream.read_size().times do |_|
                 groups_value_element = stream.read_string()
                 groups_value.push(groups_value_element)
             end

@@ -25,12 +25,12 @@ class Squad
             leader_id = nil
         end
         positions = []
-        stream.read_int().times do |_|
+        stream.read_size().times do |_|
             positions_element = Vec2Int.read_from(stream)
             positions.push(positions_element)
         end
         targets = Hash.new
-        stream.read_int().times do |_|
+        stream.read_size().times do |_|
             targets_key = stream.read_int()
             if targets_key < 0 || targets_key > 2
                 raise "Unexpected tag value"

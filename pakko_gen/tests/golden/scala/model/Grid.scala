@@ -29,20 +29,20 @@ case class Grid(cells: Seq[Seq[Seq[Int]]], groups: Map[Seq[Int], Seq[String]]) {
 }
 object Grid {
     def readFrom(stream: java.io.InputStream): Grid = Grid(
-        (0 until StreamUtil.readInt(stream)).map { _ =>
-            (0 until StreamUtil.readInt(stream)).map { _ =>
-                (0 until StreamUtil.readInt(stream)).map { _ =>
+        (0 until StreamUtil.readSize(stream)).map { _ =>
+            (0 until StreamUtil.readSize(stream)).map { _ =>
+                (0 until StreamUtil.readSize(stream)).map { _ =>
                     StreamUtil.readInt(stream)
                 }
             }
         }
         ,
-        (0 until StreamUtil.readInt(stream)).map { _ => (
-            (0 until StreamUtil.readInt(stream)).map { _ =>
+        (0 until StreamUtil.readSize(stream)).map { _ => (
+            (0 until StreamUtil.readSize(stream)).map { _ =>
                 StreamUtil.readInt(stream)
             }
             ,
-            (0 until StreamUtil.readInt(stream)).map { _ =>
+            (0 until StreamUtil.readSize(stream)).map { _ =>
                 StreamUtil.readString(stream)
             }
         )}.toMap

@@ -32,11 +32,11 @@ object Squad {
             StreamUtil.readInt(stream)
         ) else None
         ,
-        (0 until StreamUtil.readInt(stream)).map { _ =>
+        (0 until StreamUtil.readSize(stream)).map { _ =>
             model.Vec2Int.readFrom(stream)
         }
         ,
-        (0 until StreamUtil.readInt(stream)).map { _ => (
+        (0 until StreamUtil.readSize(stream)).map { _ => (
             model.UnitKind.readFrom(stream)
             ,
             model.Vec2Int.readFrom(stream)
