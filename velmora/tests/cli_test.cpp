@@ -108,8 +108,9 @@ TEST_F(CliTest, ClientGenerationOptionsAreCheckedWhileParsing) {
         // Without --client-gen, valid values have no effect.
         {{"--client-gen-test-mode", "run-docker", "--client-gen-options", "{}", "--batch-mode"}, 101,
          "Batch mode can only be used with --config option"},
-        // A wrong letter case selects nothing, which is no failure.
-        {{"--client-gen", "clients", "--client-gen-language", "cpp", "--client-gen-options", "{}"}, 0, ""},
+        // Language names are matched exactly.
+        {{"--client-gen", "clients", "--client-gen-language", "cpp", "--client-gen-options", "{}"}, 1,
+         "Error: Unknown language \"cpp\""},
         {{"--client-gen", "clients", "--client-gen-options", R"({"Cpp": {}})"}, 101,
          "Failed to parse gen options: invalid type: map, expected unit"},
         {{"--client-gen", "."}, 1, "Error: Refusing to remove .: it holds the current directory"},

@@ -3,7 +3,6 @@
 #include <pakko/io.hpp>
 #include <pakko_gen/csharp/generator.hpp>
 
-#include "tarnwick/client_gen/error.hpp"
 #include "tarnwick/client_gen/scripts.hpp"
 #include "tarnwick/client_gen/templates.hpp"
 
@@ -12,14 +11,7 @@ namespace tarnwick::client_gen {
 namespace dotnet {
 
 void build_local(const ClientGenOptions& options) {
-    try {
-        run(Command{"dotnet", {"build", "-c", "Release"}, options.target_dir});
-    } catch (const pakko::IoError& error) {
-        // Without this the user sees only the system's "No such file or directory".
-        if (error.kind() != pakko::ErrorKind::NotFound) throw;
-        throw Error("Failed to run `dotnet`, which builds C# and F# packages (is the .NET SDK installed?): " +
-                    std::string(error.what()));
-    }
+    run(Command{"dotnet", {"build", "-c", "Release"}, options.target_dir});
 }
 
 Command run_local(const ClientGenOptions& options) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <fstream>
 
 #include "tarnwick/net/os_error.hpp"
@@ -16,25 +15,14 @@ namespace fs = std::filesystem;
 inline constexpr std::string_view IMAGE_PREFIX = "tarnwick-test:";
 inline constexpr std::string_view BASE_IMAGE = "tarnwick-test";
 
-// `inner` is `outer` or lies below it.
-bool holds(const fs::path& outer, const fs::path& inner) {
-    auto [end, _] = std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end());
-    return end == outer.end();
-}
-
-fs::path resolved(const fs::path& path) { return fs::weakly_canonical(fs::absolute(path)); }
-
 }  // namespace
 
-void check_removable(const fs::path& target) {
-    const fs::path dir = resolved(target);
-    const std::string shown = target.string();
-    if (dir == dir.root_path()) throw Error("Refusing to remove " + shown + ": it is the root folder");
-    if (const char* home = std::getenv("HOME"); home && *home && dir == resolved(home)) {
-        throw Error("Refusing to remove " + shown + ": it is the home folder");
-    }
-    if (holds(dir, resolved(fs::current_path()))) {
-        throw Error("Refusing to remove " + shown + ": it holds the current directory");
+void check_language_names(const std::set<std::string>& filter, std::span<const std::string_view> known) {
+    for (const auto& name : filter) {
+        if (std::find(known.begin(), known.end(), name) != known.end()) continue;
+        std::string message = "Unknown language \"" + name + "\"; the known languages are";
+        for (std::size_t i = 0; i < known.size(); ++i) message.append(i == 0 ? " " : ", ").append(known[i]);
+        throw Error(message);
     }
 }
 
@@ -51,7 +39,7 @@ void write_strategy_files(const fs::path& dir, const std::map<std::string, std::
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
         if (out) out.close();
-        if (!out) throw net::os_error(errno ? errno : EIO, path.string());
+        if (!out) throw net::os_error(errno ? errno : EIO, "Cannot write " + path.string());
     }
 }
 

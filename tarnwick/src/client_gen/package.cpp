@@ -19,25 +19,20 @@ std::string replace_all(std::string text, std::string_view from, std::string_vie
     return text;
 }
 
-pakko::IoError io_error(const std::error_code& error, const std::filesystem::path& path) {
-    return pakko::IoError(net::error_kind_of(error.value()),
-                          error.message() + " (os error " + std::to_string(error.value()) + "): " + path.string());
-}
-
 }  // namespace
 
 void write_file(const std::filesystem::path& path, std::string_view content) {
     if (path.has_parent_path()) {
         std::error_code error;
         std::filesystem::create_directories(path.parent_path(), error);
-        if (error) throw io_error(error, path.parent_path());
+        if (error) throw net::os_error(error.value(), "Cannot create the folder " + path.parent_path().string());
     }
     errno = 0;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw net::os_error(errno ? errno : EIO, path.string());
+    if (!out) throw net::os_error(errno ? errno : EIO, "Cannot write " + path.string());
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
     out.close();
-    if (!out) throw net::os_error(errno ? errno : EIO, path.string());
+    if (!out) throw net::os_error(errno ? errno : EIO, "Cannot write " + path.string());
 }
 
 std::string substitute_names(std::string_view text, std::string_view project_name) {

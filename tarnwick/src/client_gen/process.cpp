@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <system_error>
 
 #include <kimbly/panic.hpp>
 
@@ -38,6 +39,22 @@ std::size_t space_length(std::string_view text, std::size_t at) {
         return is_unicode_space(((byte & 0x0F) << 12) | ((unit(1) & 0x3F) << 6) | (unit(2) & 0x3F)) ? 3 : 0;
     }
     return 0;
+}
+
+// Why `command` could not start, naming the program and where it was to
+// run; a program looked up on PATH that is not there gets a hint, the same
+// for every tool. A missing working directory fails the same way and gets
+// no hint.
+pakko::IoError start_error(const Command& command, int errnum) {
+    std::string context = "Failed to start `" + command.program + "`";
+    if (command.working_dir) context += " in " + command.working_dir->string();
+    const pakko::IoError error = net::os_error(errnum, context);
+    std::error_code ignored;
+    const bool looked_up = command.program.find('/') == std::string::npos &&
+                           (!command.working_dir || std::filesystem::is_directory(*command.working_dir, ignored));
+    if (errnum != ENOENT || !looked_up) return error;
+    return pakko::IoError(error.kind(), std::string(error.what()) + ". Is `" + command.program +
+                                            "` installed and on PATH?");
 }
 
 }  // namespace
@@ -74,7 +91,7 @@ Child::Child(const Command& command, Stdin stdin_mode) {
     for (const auto& argument : command.args) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     int pipe_ends[2] = {-1, -1};
-    if (stdin_mode == Stdin::Piped && ::pipe2(pipe_ends, O_CLOEXEC) != 0) throw net::os_error(errno);
+    if (stdin_mode == Stdin::Piped && ::pipe2(pipe_ends, O_CLOEXEC) != 0) throw start_error(command, errno);
     // Nothing throws between the set-up of the actions and their release.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -86,7 +103,7 @@ Child::Child(const Command& command, Stdin stdin_mode) {
     if (failed != 0) {
         if (pipe_ends[1] >= 0) ::close(pipe_ends[1]);
         pid_ = -1;
-        throw net::os_error(failed);
+        throw start_error(command, failed);
     }
     stdin_fd_ = pipe_ends[1];
 }

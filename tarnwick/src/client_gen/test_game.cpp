@@ -10,6 +10,7 @@ struct ClientRun::Shared {
     std::condition_variable ended;
     bool abandoned = false;                       // no program may start any more
     Child* child = nullptr;                       // while the program runs
+    bool started = false;                         // the program was started
     std::optional<std::chrono::nanoseconds> time;  // set when it ended successfully
     std::optional<std::string> failure;            // set when it failed
 };
@@ -30,6 +31,7 @@ void ClientRun::body(Command command) {
             if (shared_->abandoned) return;
             child.emplace(command);
             shared_->child = &*child;
+            shared_->started = true;
         }
         check_status(child->wait());
     } catch (const std::exception& error) {
@@ -55,17 +57,35 @@ void ClientRun::end() {
     thread_.join();
 }
 
+bool ClientRun::ended_within(std::chrono::nanoseconds limit) {
+    std::unique_lock lock(shared_->mutex);
+    return shared_->ended.wait_for(lock, limit, [&] { return shared_->time || shared_->failure; });
+}
+
+bool ClientRun::started() const {
+    std::lock_guard lock(shared_->mutex);
+    return shared_->started;
+}
+
+void ClientRun::fail_unconnected() {
+    end();
+    if (shared_->failure) throw Error("Running client failed: " + *shared_->failure);
+    throw Error("Running client failed: it ended without connecting to the game");
+}
+
 std::chrono::nanoseconds ClientRun::finish(std::chrono::nanoseconds limit) {
-    bool ended = [&] {
-        std::unique_lock lock(shared_->mutex);
-        return shared_->ended.wait_for(lock, limit, [&] { return shared_->time || shared_->failure; });
-    }();
+    const bool ended = ended_within(limit);
     if (!ended) {
         kimbly::logger::error(LOG_TARGET, "The client did not end within {} s after the game; ending it",
                               std::chrono::duration_cast<std::chrono::seconds>(limit).count());
     }
     end();
-    if (!ended || !shared_->time) throw Error("Running client failed");
+    if (!ended) {
+        throw Error("Running client failed: it did not end within " +
+                    std::to_string(std::chrono::duration_cast<std::chrono::seconds>(limit).count()) +
+                    " s after the game");
+    }
+    if (!shared_->time) throw Error("Running client failed: " + *shared_->failure);
     return *shared_->time;
 }
 

@@ -5,10 +5,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include <test_support/log_capture.hpp>
 #include <test_support/panic_message.hpp>
 
 #include "tarnwick/client_gen/harness.hpp"
@@ -64,7 +66,17 @@ protected:
     }
     void TearDown() override {
         if (!path_.empty()) ::setenv("PATH", path_.c_str(), 1);
+        if (home_) ::setenv("HOME", home_->c_str(), 1);
         fs::remove_all(root_);
+    }
+
+    // A home folder of the test's own, so that no check ever meets the real one.
+    fs::path fake_home() {
+        const fs::path home = root_ / "home" / "user";
+        fs::create_directories(home);
+        if (const char* real = std::getenv("HOME")) home_ = real;
+        ::setenv("HOME", home.c_str(), 1);
+        return home;
     }
 
     template <class... Languages>
@@ -101,6 +113,7 @@ protected:
     TestGame game_;
     std::vector<Command> clients_;
     std::string path_;
+    std::optional<std::string> home_;
 };
 
 TEST_F(HarnessTest, ChoosesOnePackageDirectoryPerLanguageUnlessOneIsSelected) {
@@ -112,7 +125,6 @@ TEST_F(HarnessTest, ChoosesOnePackageDirectoryPerLanguageUnlessOneIsSelected) {
         {std::nullopt, {"gen Alpha Alpha", "gen Beta Beta"}},
         {std::set<std::string>{"Beta", "Alpha"}, {"gen Alpha Alpha", "gen Beta Beta"}},
         {std::set<std::string>{"Beta"}, {"gen Beta out"}},
-        {std::set<std::string>{"alpha"}, {}},
     };
     for (const auto& c : cases) {
         calls.clear();
@@ -131,6 +143,84 @@ TEST_F(HarnessTest, CleansFirstUnlessFilesArePreserved) {
     EXPECT_TRUE(fs::exists(root_ / "out" / "old.txt"));
     EXPECT_EQ((test<Alpha>({.clean = true})), "");
     EXPECT_FALSE(fs::exists(root_ / "out" / "old.txt"));
+}
+
+TEST_F(HarnessTest, SaysWhatItRemovesBeforeRemovingIt) {
+    struct Case {
+        std::vector<std::string> files;
+        std::string line;
+    };
+    const std::string out = (root_ / "out").string();
+    const Case cases[] = {
+        {{}, "INFO Removing " + out + " with the 0 entries below it"},
+        {{"old.txt"}, "INFO Removing " + out + " with the 1 entry below it"},
+        // Folders count as entries too.
+        {{"old.txt", "deep/er/file.txt"}, "INFO Removing " + out + " with the 4 entries below it"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        fs::create_directories(root_ / "out");
+        for (const auto& file : c.files) write_file(root_ / "out" / file, "old");
+        IN_CHILD_WITH_LOG(kimbly::logger::LevelFilter::Info, [&] {
+            EXPECT_EQ((test<Alpha>({})), "");
+            const auto lines = test_support::LogCapture::records(LOG_TARGET);
+            ASSERT_FALSE(lines.empty());
+            EXPECT_EQ(lines.front(), c.line);
+        });
+        fs::remove_all(root_ / "out");
+    }
+    // Nothing to remove, nothing said.
+    IN_CHILD_WITH_LOG(kimbly::logger::LevelFilter::Info, [&] {
+        EXPECT_EQ((test<Alpha>({})), "");
+        const auto lines = test_support::LogCapture::records(LOG_TARGET);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_TRUE(lines.front().starts_with("INFO Generating Alpha")) << lines.front();
+    });
+}
+
+TEST_F(HarnessTest, ChecksNamesTargetAndOptionsBeforeRemovingAnything) {
+    write_file(root_ / "out" / "old.txt", "old");
+    write_file(root_ / "afile", "user data");
+    const std::string known = "; the known languages are Alpha, Beta";
+    const std::string afile = (root_ / "afile").string();
+    struct Case {
+        std::string name;
+        std::optional<std::set<std::string>> filter;
+        fs::path target;
+        GenOptionsByLanguage gen_options;
+        std::string error;
+        bool stops = false;  // a fatal stop with `error` instead of an error
+    };
+    auto json = [](const char* text) { return pakko::json::Value::parse(text); };
+    const Case cases[] = {
+        {"wrong case", std::set<std::string>{"alpha"}, root_ / "out", {}, "Unknown language \"alpha\"" + known},
+        {"one unknown of two", std::set<std::string>{"Alpha", "python"}, root_ / "out", {},
+         "Unknown language \"python\"" + known},
+        {"empty target", std::nullopt, "", {}, "Refusing an empty target path; name the folder to generate into"},
+        {"file target", std::nullopt, root_ / "afile", {}, "Refusing to generate into " + afile + ": it is no folder"},
+        {"below a file", std::nullopt, root_ / "afile" / "sub", {},
+         "Cannot create the folder " + afile + "/sub: " + afile + " is no folder"},
+        {"deeper below a file", std::nullopt, root_ / "afile" / "sub" / "deeper", {},
+         "Cannot create the folder " + afile + "/sub/deeper: " + afile + " is no folder"},
+        {"options of the wrong type", std::nullopt, root_ / "out", {{"Beta", json("{}")}},
+         "Failed to parse gen options: invalid type: map, expected unit", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        calls.clear();
+        options_.target_dir = c.target;
+        if (c.stops) {
+            EXPECT_EQ(test_support::panic_message([&] { test<Alpha, Beta>({}, c.filter, c.gen_options); }), c.error);
+        } else {
+            EXPECT_EQ((test<Alpha, Beta>({}, c.filter, c.gen_options)), c.error);
+        }
+        EXPECT_TRUE(calls.empty());
+        EXPECT_EQ(read_file(root_ / "out" / "old.txt"), "old");
+        EXPECT_EQ(read_file(root_ / "afile"), "user data");
+    }
+    // Options of a language that is not selected are never read.
+    options_.target_dir = root_ / "out";
+    EXPECT_EQ((test<Alpha, Beta>({}, std::set<std::string>{"Alpha"}, {{"Beta", json("{}")}})), "");
 }
 
 TEST_F(HarnessTest, StopsAtTheFirstFailure) {
@@ -195,22 +285,43 @@ TEST_F(HarnessTest, AFailedBaseBuildEndsTheRun) {
 
 TEST_F(HarnessTest, RefusesToRemoveWhatHoldsTheUsersFiles) {
     const fs::path cwd = fs::current_path();
+    const fs::path home = fake_home();
+    write_file(home / "notes.txt", "mine");
+    fs::create_directories(home / "sub");
     fs::create_directories(root_ / "work" / "inner");
     fs::current_path(root_ / "work" / "inner");
-    std::vector<std::string> refused{".", "..", "../..", "/", "./"};
-    if (const char* home = std::getenv("HOME"); home && fs::is_directory(home)) refused.emplace_back(home);
-    for (const auto& target : refused) {
-        SCOPED_TRACE(target);
-        options_.target_dir = target;
-        EXPECT_NE((test<Alpha>({})), "");
+    struct Case {
+        fs::path target;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {".", "it holds the current directory"},
+        {"./", "it holds the current directory"},
+        {"..", "it holds the current directory"},
+        {"../..", "it holds the current directory"},
+        {"/", "it is the root folder"},
+        {home, "it is the home folder"},
+        {home / "sub" / "..", "it is the home folder"},
+        {home.parent_path(), "it holds the home folder"},
+        {"../../home", "it holds the home folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target.string());
+        calls.clear();
+        options_.target_dir = c.target;
+        EXPECT_EQ((test<Alpha>({})), "Refusing to remove " + c.target.string() + ": " + c.reason);
         EXPECT_TRUE(calls.empty());
     }
     EXPECT_TRUE(fs::exists(root_ / "work" / "inner"));
+    EXPECT_EQ(read_file(home / "notes.txt"), "mine");
     // Preserving files removes nothing, so any folder will do; a sibling of
-    // the current directory may be cleaned.
+    // the current directory, or a folder inside the home folder, may be
+    // cleaned.
     options_.target_dir = ".";
     EXPECT_EQ((test<Alpha>({.clean = false})), "");
     options_.target_dir = "../sibling";
+    EXPECT_EQ((test<Alpha>({})), "");
+    options_.target_dir = home / "clients";
     EXPECT_EQ((test<Alpha>({})), "");
     fs::current_path(cwd);
 }

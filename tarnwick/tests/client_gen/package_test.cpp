@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
+
+#include <unistd.h>
 
 #include <pakko/io.hpp>
 
@@ -44,8 +47,34 @@ TEST(Package, WriteFileCreatesParentsTruncatesAndKeepsLineEnds) {
     write_file(path, "a longer first text\r\n");
     write_file(path, "line\r\nend");
     EXPECT_EQ(read_file(path), "line\r\nend");
-    // A file where a directory is needed.
-    EXPECT_THROW(write_file(path / "below", "x"), pakko::IoError);
+    fs::remove_all(dir);
+}
+
+TEST(Package, WriteFileFailuresNameThePath) {
+    const fs::path dir = fs::temp_directory_path() / ("client_gen_package_failures_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    write_file(dir / "afile", "x");
+    fs::create_directories(dir / "folder");
+    struct Case {
+        fs::path path;
+        std::string error;
+    };
+    const Case cases[] = {
+        {dir / "afile" / "below", "Cannot create the folder " + (dir / "afile").string() + ": Not a directory (os error 20)"},
+        {dir / "afile" / "sub" / "below",
+         "Cannot create the folder " + (dir / "afile" / "sub").string() + ": Not a directory (os error 20)"},
+        {dir / "folder", "Cannot write " + (dir / "folder").string() + ": Is a directory (os error 21)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.string());
+        try {
+            write_file(c.path, "x");
+            ADD_FAILURE() << "written";
+        } catch (const pakko::IoError& error) {
+            EXPECT_EQ(error.what(), c.error);
+        }
+    }
+    EXPECT_EQ(read_file(dir / "afile"), "x");
     fs::remove_all(dir);
 }
 

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <thread>
 
+#include <unistd.h>
+
 #include <pakko/io.hpp>
 #include <test_support/panic_message.hpp>
 
@@ -53,6 +55,38 @@ TEST(Command, RunJudgesTheExitStatus) {
     EXPECT_EQ(error_of(Command{"sh", {"-c", "exit 2"}, std::nullopt}), "Process exited with exit code: 2");
     EXPECT_EQ(error_of(Command{"sh", {"-c", "kill -9 $$"}, std::nullopt}), "Process exited with signal: 9");
     EXPECT_THROW(run(command("no-such-program-of-velmora")), pakko::IoError);
+}
+
+// A program that cannot start is named with where it was to run; only a
+// program looked up on PATH gets the hint, whatever the language's tool.
+TEST(Command, AStartFailureNamesTheProgram) {
+    const fs::path dir = fs::temp_directory_path() / ("client_gen_start_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const std::string missing = "No such file or directory (os error 2)";
+    struct Case {
+        Command command;
+        std::string error;
+    };
+    const Case cases[] = {
+        {command("no-such-tool-of-velmora build"),
+         "Failed to start `no-such-tool-of-velmora`: " + missing + ". Is `no-such-tool-of-velmora` installed and on PATH?"},
+        {Command{"python3-of-velmora", {"main.py"}, dir},
+         "Failed to start `python3-of-velmora` in " + dir.string() + ": " + missing +
+             ". Is `python3-of-velmora` installed and on PATH?"},
+        {Command{"./velmora", {}, dir}, "Failed to start `./velmora` in " + dir.string() + ": " + missing},
+        {Command{"sh", {}, dir / "gone"}, "Failed to start `sh` in " + (dir / "gone").string() + ": " + missing},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command.program);
+        try {
+            run(c.command);
+            ADD_FAILURE() << "started";
+        } catch (const pakko::IoError& error) {
+            EXPECT_EQ(error.what(), c.error);
+            EXPECT_EQ(error.kind(), pakko::ErrorKind::NotFound);
+        }
+    }
+    fs::remove_all(dir);
 }
 
 TEST(Command, RunsInItsWorkingDirectoryWithPipedInput) {

@@ -3,12 +3,14 @@
 // the target directory, lays the test strategies over it and, as the mode
 // asks, builds it, builds its docker images and plays the test game with it.
 // The first error ends the whole run.
+#include <array>
 #include <concepts>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,7 @@
 #include "tarnwick/client_gen/gen_options.hpp"
 #include "tarnwick/client_gen/package.hpp"
 #include "tarnwick/client_gen/process.hpp"
+#include "tarnwick/client_gen/target.hpp"
 #include "tarnwick/client_gen/test_mode.hpp"
 
 namespace tarnwick::client_gen {
@@ -54,9 +57,9 @@ constexpr bool generated_only() {
     }
 }
 
-// Throws Error when removing `target` would remove the root, the home folder
-// or the current directory with what holds it.
-void check_removable(const std::filesystem::path& target);
+// Throws Error naming the known languages unless each name of the filter is
+// one of them.
+void check_language_names(const std::set<std::string>& filter, std::span<const std::string_view> known);
 
 // The package directory of one language.
 std::filesystem::path package_dir(const std::filesystem::path& target, std::string_view language,
@@ -123,15 +126,21 @@ void test(const HarnessInputs& in) {
     kimbly::logger::info(LOG_TARGET, "Success");
 }
 
-// Clears the target directory when asked, then runs each selected language
-// in the order of Languages.
+// Checks the language names, the target and the options of every selected
+// language, so that a mistake removes nothing; then clears the target
+// directory when asked and runs each selected language in the order of
+// Languages.
 template <ClientGen... Languages>
 void test_all(const HarnessInputs& in) {
-    if (in.test_options.clean && std::filesystem::exists(in.options.target_dir)) {
-        check_removable(in.options.target_dir);
-        std::filesystem::remove_all(in.options.target_dir);
-    }
+    static constexpr std::array<std::string_view, sizeof...(Languages)> NAMES{Languages::NAME...};
+    if (in.filter) check_language_names(*in.filter, NAMES);
+    check_target(in.options.target_dir);
     auto selected = [&](std::string_view name) { return !in.filter || in.filter->contains(std::string(name)); };
+    ((selected(Languages::NAME)
+          ? void(parse_gen_options<typename Languages::GenOptions>(Languages::NAME, in.gen_options))
+          : void()),
+     ...);
+    if (in.test_options.clean) clear_target(in.options.target_dir);
     ((selected(Languages::NAME) ? test<Languages>(in) : void()), ...);
 }
 

@@ -66,7 +66,8 @@ void gen_package(const ClientGenOptions& options, std::string_view generator_nam
         for (const auto& root : roots) generator.add(*root);
         return std::move(generator).result();
     }();
-    result.write_to(options.target_dir / model_dir);
+    // Written file by file here, so that a failure names the file.
+    for (const auto& file : result.files) write_file(options.target_dir / model_dir / file.path, file.content);
     write_fixed_files(options, files);
 }
 

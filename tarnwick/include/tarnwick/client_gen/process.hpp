@@ -45,7 +45,8 @@ class Child {
 public:
     enum class Stdin { Inherit, Piped };
 
-    // Throws pakko::IoError when the program cannot be started.
+    // Throws pakko::IoError when the program cannot be started; its message
+    // names the program and the working directory.
     Child(const Command& command, Stdin stdin_mode = Stdin::Inherit);
     Child(const Child&) = delete;
     Child& operator=(const Child&) = delete;

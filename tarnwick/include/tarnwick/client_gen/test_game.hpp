@@ -8,6 +8,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <variant>
 
@@ -24,6 +25,12 @@ namespace tarnwick::client_gen {
 
 // How long a client may take to end after the game has told it to finish.
 inline constexpr std::chrono::seconds FINISH_WAIT{30};
+// How often the wait for the client's connection looks whether the client
+// has already ended.
+inline constexpr std::chrono::milliseconds CONNECT_POLL{20};
+// How long a connection the client made before it ended may still take to
+// be judged: a refused token ends the client before the verdict arrives.
+inline constexpr std::chrono::seconds VERDICT_WAIT{2};
 
 // The client program, run and timed on a thread of its own. It can be ended
 // from the owning thread at any time; the destructor ends it if it still runs
@@ -36,9 +43,18 @@ public:
     ~ClientRun();
 
     // Waits at most `limit` for the program to end. Returns its running
-    // time; throws Error("Running client failed") when it could not start,
-    // ended unsuccessfully, or had to be ended after `limit`.
+    // time; throws Error("Running client failed: " and why) when it could
+    // not start, ended unsuccessfully, or had to be ended after `limit`.
     std::chrono::nanoseconds finish(std::chrono::nanoseconds limit);
+
+    // Whether the program has ended, either way, waiting at most `limit`.
+    bool ended_within(std::chrono::nanoseconds limit);
+    // Whether the program was started at all.
+    bool started() const;
+
+    // Throws the Error of finish() for a program that ended before it
+    // connected.
+    [[noreturn]] void fail_unconnected();
 
 private:
     struct Shared;
@@ -59,15 +75,33 @@ TestGameOptions test_game_options(const std::optional<std::string>& host_from_do
 
 void log_running_time(std::chrono::nanoseconds elapsed);
 
-// Plays the test game: the client connects (or the TCP player's error is
-// thrown), the game runs to its end with a debug update after each tick,
-// and the client must then end successfully.
+// The client's connection, or the TCP player's failure. A client that ends
+// before it connects ends the wait with its own failure, instead of the
+// wait running into its time-out.
+template <Game G>
+typename player::tcp::TcpPlayer<G>::Result await_connection(typename player::tcp::TcpPlayer<G>::Pending& pending,
+                                                            ClientRun& run) {
+    while (!run.ended_within(CONNECT_POLL)) {
+        if (auto result = pending.poll()) return std::move(*result);
+    }
+    const auto verdict_end = std::chrono::steady_clock::now() + VERDICT_WAIT;
+    while (run.started()) {
+        if (auto result = pending.poll()) return std::move(*result);
+        if (std::chrono::steady_clock::now() >= verdict_end) break;
+        std::this_thread::sleep_for(CONNECT_POLL);
+    }
+    run.fail_unconnected();
+}
+
+// Plays the test game: the client connects (or the TCP player's error or
+// the client's own failure is thrown), the game runs to its end with a debug
+// update after each tick, and the client must then end successfully.
 template <Game G>
 void play_test_game(const Command& client, const TestGameOptions& options, OptionsOf<G> game_options,
                     DebugStateOf<G> debug_state) {
     auto pending = player::tcp::TcpPlayer<G>::create(options.tcp);
     ClientRun run(client);
-    auto connected = pending.wait();
+    auto connected = await_connection<G>(pending, run);
     if (auto* error = std::get_if<pakko::IoError>(&connected)) throw *error;
     {
         processor::PlayerSlots<G> players;
