@@ -29,7 +29,10 @@ TEST(DotnetClients, BuildModeReportsTheMissingDotnetAndTheCSharpSourcesCompileWi
                                  log))
             << language;
         const std::string output = read_file(log);
-        EXPECT_NE(output.find("Failed to run `dotnet`"), std::string::npos) << output;
+        EXPECT_NE(output.find("Error: Failed to start `dotnet` in " + (dir / language).string() +
+                              ": No such file or directory (os error 2). Is `dotnet` installed and on PATH?"),
+                  std::string::npos)
+            << output;
         EXPECT_EQ(output.find("Success"), std::string::npos) << output;
     }
     if (on_path("mcs")) {
