@@ -39,9 +39,13 @@ Texture2d Texture2d::new_uninitialized(OvraHandle context, kimbly::Vec2Usize siz
     return Texture2d(std::move(context), size, nullptr);
 }
 
-Texture2d Texture2d::from_image(OvraHandle context, Image image) {
+Texture2d Texture2d::from_pixels(OvraHandle context, const Image& image) {
     detail::expect_equal(image.pixels.size(), image.size.x * image.size.y * 4, "image bytes");
-    Texture2d texture(std::move(context), image.size, image.pixels.data());
+    return Texture2d(std::move(context), image.size, image.pixels.data());
+}
+
+Texture2d Texture2d::from_image(OvraHandle context, Image image) {
+    Texture2d texture = from_pixels(std::move(context), image);
     if (is_power_of_two(image.size.x) && is_power_of_two(image.size.y)) {
         ovra_raw::Context& raw = texture.texture_.raw();
         texture.bind();

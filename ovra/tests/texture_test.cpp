@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "fake_gl.hpp"
 #include "ovra/framebuffer.hpp"
@@ -36,18 +38,25 @@ TEST(ColorBytes, ChannelsAreCutTowardZeroAndLimited) {
     EXPECT_EQ(ovra::color_bytes({2.0f, INFINITY, -INFINITY, 0.999f}), (std::array<std::uint8_t, 4>{255, 255, 0, 254}));
 }
 
-TEST_F(TextureTest, MipmapsOnlyForPowerOfTwoSides) {
+// Loaded images get mipmaps where GL ES 2 allows them; raw pixels never do.
+TEST_F(TextureTest, MipmapsOnlyForLoadedImagesWithPowerOfTwoSides) {
     struct Case {
         kimbly::Vec2Usize size;
+        bool loaded;
         bool mipmaps;
     };
-    const Case cases[] = {{{64, 32}, true}, {{48, 32}, false}, {{1, 1}, true}, {{64, 33}, false}};
+    const Case cases[] = {{{64, 32}, true, true},  {{48, 32}, true, false},  {{1, 1}, true, true},
+                          {{64, 33}, true, false}, {{32, 32}, false, false}, {{82, 82}, false, false}};
     for (const Case& c : cases) {
         gl.calls.clear();
-        auto texture = ovra::Texture2d::from_image(fake.ovra, {c.size, std::vector<std::uint8_t>(c.size.x * c.size.y * 4)});
+        ovra::Image image{c.size, std::vector<std::uint8_t>(c.size.x * c.size.y * 4)};
+        auto texture = c.loaded ? ovra::Texture2d::from_image(fake.ovra, std::move(image))
+                                : ovra::Texture2d::from_pixels(fake.ovra, image);
         bool made = !gl.calls_named("generate_mipmap").empty();
-        EXPECT_EQ(made, c.mipmaps) << c.size.x << "x" << c.size.y;
-        EXPECT_EQ(gl.calls.back() == "tex_parameteri(3553, 10241, 9987)", c.mipmaps);
+        EXPECT_EQ(made, c.mipmaps) << c.size.x << "x" << c.size.y << (c.loaded ? " loaded" : " pixels");
+        auto count = [&](std::string_view call) { return std::count(gl.calls.begin(), gl.calls.end(), call); };
+        EXPECT_EQ(count("tex_parameteri(3553, 10241, 9987)"), c.mipmaps ? 1 : 0);
+        EXPECT_EQ(count("tex_parameteri(3553, 10241, 9729)"), 1) << "linear from the start";
     }
 }
 

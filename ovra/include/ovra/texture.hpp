@@ -1,7 +1,7 @@
 #pragma once
 // 2D textures of RGBA pixels with 8 bits per channel. Every texture samples
-// linearly and clamps to its edges; images whose sides are both powers of two
-// also get mipmaps. Row 0 of the data is the texture's first row (v = 0).
+// linearly and clamps to its edges; loaded images whose sides are both powers
+// of two also get mipmaps. Row 0 of the data is the texture's first row (v = 0).
 #include <concepts>
 #include <cstdint>
 #include <span>
@@ -32,6 +32,10 @@ public:
     static Texture2d new_with(OvraHandle context, kimbly::Vec2Usize size, F&& pixel);
     // Undefined contents, to be drawn into or filled through sub_image.
     static Texture2d new_uninitialized(OvraHandle context, kimbly::Vec2Usize size);
+    // The image's pixels, sampled linearly from the image itself at every
+    // size: no mipmaps, so that a texel keeps its own value however small
+    // it is drawn.
+    static Texture2d from_pixels(OvraHandle context, const Image& image);
     // The image's pixels, taken over; mipmaps when both sides are powers of two.
     static Texture2d from_image(OvraHandle context, Image image);
 

@@ -124,15 +124,13 @@ void CameraControls::rotate(Vec2F32 position, camera::Camera& camera) const {
 }
 
 void CameraControls::zoom(float delta, camera::Camera& camera) const {
-    camera::Camera zoomed = camera;
-    zoomed.distance =
+    const Vec2F32 before = ground_point(camera, last_position_);
+    camera.distance =
         std::clamp(camera.distance / std::pow(2.0f, delta / ZOOM_HALVING_DELTA), MIN_DISTANCE, MAX_DISTANCE);
-    // The ground point under the cursor stays put.
-    const auto center = shifted_center(camera.center, ground_point(camera, last_position_),
-                                       ground_point(zoomed, last_position_));
-    if (!center) return;
-    zoomed.center = *center;
-    camera = zoomed;
+    // The ground point under the cursor stays put; a cursor that has none
+    // (above the horizon) zooms about the centre instead.
+    const auto center = shifted_center(camera.center, before, ground_point(camera, last_position_));
+    if (center) camera.center = *center;
 }
 
 Vec2F32 CameraControls::ground_point(const camera::Camera& camera, Vec2F32 pixel) const {

@@ -136,8 +136,9 @@ TEST_F(ConfigScreenTest, WatchingAGameLogPushesItsReplay) {
 }
 
 // Every file chosen in a dialog that cannot serve is refused: the screen
-// stays, nothing stops the program, and the rows keep their players.
-TEST_F(ConfigScreenTest, AFileThatCannotServeLeavesTheScreenWhereItWas) {
+// stays, nothing stops the program, and the rows keep their players. Why it
+// was refused stays on the screen until the next click of one of its buttons.
+TEST_F(ConfigScreenTest, AFileThatCannotServeLeavesTheScreenWhereItWasAndSaysWhy) {
     make_rows_ready();
     const auto missing = doubles.folder.path / "missing";
     const auto text = file("text.json", "not a game log at all");
@@ -150,15 +151,19 @@ TEST_F(ConfigScreenTest, AFileThatCannotServeLeavesTheScreenWhereItWas) {
         ConfigButton button;
         std::optional<std::filesystem::path> loaded_state;
         std::filesystem::path chosen;
+        std::string shown;  // the start of the message
     };
     const Case cases[] = {
-        {"replay that does not exist", ConfigButton::WatchReplay, std::nullopt, missing},
-        {"replay that is not a game log", ConfigButton::WatchReplay, std::nullopt, text},
-        {"replay path that is not UTF-8", ConfigButton::WatchReplay, std::nullopt, not_utf8},
-        {"repeat of a file that does not exist", ConfigButton::RepeatGame, std::nullopt, missing},
-        {"repeat of a file that is not a game log", ConfigButton::RepeatGame, std::nullopt, text},
-        {"start from a state that does not exist", ConfigButton::Start, missing, {}},
-        {"start from a state that does not parse", ConfigButton::Start, text, {}},
+        {"replay that does not exist", ConfigButton::WatchReplay, std::nullopt, missing, "Failed to load replay: "},
+        {"replay that is not a game log", ConfigButton::WatchReplay, std::nullopt, text, "Failed to load replay: "},
+        {"replay path that is not UTF-8", ConfigButton::WatchReplay, std::nullopt, not_utf8,
+         "Failed to load replay: path contains invalid UTF-8 characters"},
+        {"repeat of a file that does not exist", ConfigButton::RepeatGame, std::nullopt, missing,
+         "Failed to open game log file: "},
+        {"repeat of a file that is not a game log", ConfigButton::RepeatGame, std::nullopt, text,
+         "Failed to read game log: "},
+        {"start from a state that does not exist", ConfigButton::Start, missing, {}, "Failed to read file: "},
+        {"start from a state that does not parse", ConfigButton::Start, text, {}, "Failed to parse file: "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -170,16 +175,49 @@ TEST_F(ConfigScreenTest, AFileThatCannotServeLeavesTheScreenWhereItWas) {
         click(screen->button(c.button));
         EXPECT_FALSE(screen->transition().has_value());
         EXPECT_TRUE(doubles.dialogs->answers.empty());
+        ASSERT_TRUE(screen->refusal().has_value());
+        EXPECT_EQ(screen->refusal()->rfind(c.shown, 0), 0u) << *screen->refusal();
+        screen->ui();
+        EXPECT_TRUE(screen->refusal().has_value()) << "frames alone keep it";
         doubles.dialogs->answers.push_back(std::nullopt);
         press(ConfigButton::LoadGameState);
+        EXPECT_FALSE(screen->refusal().has_value());
     }
 }
 
-TEST_F(ConfigScreenTest, AConfigThatCannotBeWrittenIsNotReportedAndTheScreenStays) {
+// A saved state seats exactly its own players: with fewer rows its other
+// players would never be asked, with more there is no seat for a row.
+TEST_F(ConfigScreenTest, StartFromASavedStateNeedsOnePlayerPerRow) {
+    make_rows_ready();
+    struct Case {
+        std::size_t players;
+        std::optional<std::string> refusal;
+    };
+    const Case cases[] = {
+        {1, "Failed to parse file: the game state has 1 players, fewer than the 2 players chosen"},
+        {2, std::nullopt},
+        {4, "Failed to parse file: the game state has 4 players, more than the 2 players chosen"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.players);
+        doubles.dialogs->answers.push_back(
+            file(std::to_string(c.players) + ".json", velmora::testing::saved_first_state(c.players)));
+        press(ConfigButton::LoadGameState);
+        click(screen->button(ConfigButton::Start));
+        EXPECT_EQ(screen->transition().has_value(), !c.refusal.has_value());
+        EXPECT_EQ(screen->refusal(), c.refusal);
+    }
+}
+
+TEST_F(ConfigScreenTest, AConfigThatCannotBeWrittenIsNotReportedAsSavedAndTheScreenSaysSo) {
     doubles.dialogs->answers.push_back(doubles.folder.path / "no such folder" / "config.json");
     press(ConfigButton::SaveConfig);
     EXPECT_FALSE(std::filesystem::exists(doubles.folder.path / "no such folder"));
     EXPECT_FALSE(screen->transition().has_value());
+    ASSERT_TRUE(screen->refusal().has_value());
+    EXPECT_EQ(screen->refusal()->rfind("Failed to save config: ", 0), 0u) << *screen->refusal();
+    press(ConfigButton::AddPlayer);
+    EXPECT_FALSE(screen->refusal().has_value());
 }
 
 }  // namespace

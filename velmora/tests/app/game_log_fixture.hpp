@@ -3,18 +3,26 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <pakko/file_io.hpp>
+#include <pakko/pakko.hpp>
 #include <tarnwick/lib/replay.hpp>
 
 #include "velmora/lib/full_processor.hpp"
 
 namespace velmora::testing {
 
-inline FullOptions quick_start_match(std::uint64_t seed) {
+inline FullOptions quick_start_match(std::uint64_t seed, std::size_t players = 2) {
     return {seed,
             {tarnwick::game_init_config::Create<model::OptionsPreset>{{model::Round1{}}}},
-            {{player_options::QuickStart{}}, {player_options::QuickStart{}}}};
+            std::vector<PlayerOptions>(players, {player_options::QuickStart{}})};
+}
+
+// The first state of a new match of that many players, as "Save game state" writes it.
+inline std::string saved_first_state(std::size_t players) {
+    return pakko::json::dump(new_full(quick_start_match(1, players)).strategy().game());
 }
 
 inline void write_game_log(const std::filesystem::path& path, int ticks, std::uint64_t seed = 1) {

@@ -8,6 +8,18 @@ namespace asset_gen {
 
 using namespace parts;
 
+namespace {
+
+// How far a trail reaches behind the back of its hull. The loader rescales a
+// ship's hull and trail together into the unit box, and the view draws that
+// box small inside the health ring: every bit of trail beyond the hull
+// shrinks the hull and moves it off the ship's centre. So the trails start
+// inside the engines and end just behind the hull; in flight they read as
+// short flames, which the trail texture fades out.
+constexpr float TRAIL_BEYOND = 0.2f;
+
+}  // namespace
+
 // A stubby tug: a boxy hull between two engine pods, with two arms reaching
 // forward that end in yellow grabbers.
 Model worker_ship() {
@@ -35,8 +47,8 @@ Model worker_ship() {
     Mesh lamp = box({0.2f, y + 0.1f, 0.5f}, {0.26f, y + 0.16f, 0.56f}, LIGHT);
     Model model;
     model.add("spaceship", join({hull, cockpit, stripes, symmetric_x(join({pod, pod_nose, strut, arm, claws, lamp}))}));
-    model.add("trail", join({exhaust({0.52f, y - 0.05f, -0.82f}, -1.3f, 0.24f),
-                             exhaust({-0.52f, y - 0.05f, -0.82f}, -1.3f, 0.24f)}));
+    model.add("trail", join({exhaust({0.52f, y - 0.05f, -0.7f}, -0.8f - TRAIL_BEYOND, 0.24f),
+                             exhaust({-0.52f, y - 0.05f, -0.7f}, -0.8f - TRAIL_BEYOND, 0.24f)}));
     return model;
 }
 
@@ -59,7 +71,7 @@ Model melee_ship() {
                          std::numbers::pi_v<float> / 2);
     Model model;
     model.add("spaceship", join({hull, cockpit, translate(tail, {0, y + 0.08f, 0}), symmetric_x(join({wing, blade, fin}))}));
-    model.add("trail", exhaust({0, y, -0.82f}, -1.4f, 0.3f));
+    model.add("trail", exhaust({0, y, -0.7f}, -0.85f - TRAIL_BEYOND, 0.3f));
     return model;
 }
 
@@ -83,7 +95,7 @@ Model ranged_ship() {
     Mesh mount = box({0.38f, y - 0.1f, -0.3f}, {0.46f, y - 0.02f, 0.0f}, HULL_DARK);
     Model model;
     model.add("spaceship", join({hull, cockpit, symmetric_x(join({wing, pod, pod_nose, cannon, muzzle, mount}))}));
-    model.add("trail", exhaust({0, y, -0.92f}, -1.4f, 0.22f));
+    model.add("trail", exhaust({0, y, -0.8f}, -0.9f - TRAIL_BEYOND, 0.22f));
     return model;
 }
 

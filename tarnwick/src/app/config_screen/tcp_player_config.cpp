@@ -11,7 +11,7 @@ StatusLine status_line(Status status) {
         case Status::Waiting:
             return {"Waiting for connection", {1, 1, 0, 1}};
         case Status::Failed:
-            return {"Failed to listen specified port", {1, 0, 0, 1}};
+            return {"Failed to listen specified port", FAILURE_COLOR};
         case Status::Connected:
             return {"Player connected", {0, 1, 0, 1}};
     }

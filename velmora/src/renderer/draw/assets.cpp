@@ -1,5 +1,8 @@
 #include "velmora/renderer/draw/assets.hpp"
 
+#include <functional>
+#include <string>
+#include <string_view>
 #include <tuple>
 
 #include "asset_join.hpp"
@@ -32,14 +35,35 @@ struct ShipMeshes {
     std::optional<MeshBuffer> trail;
 };
 
-AssetResult<ShipMeshes> ship_meshes(AssetResult<Obj> model) {
-    if (!model.ok()) return model.error();
-    auto& meshes = model.value().meshes;
-    auto spaceship = meshes.find("spaceship");
-    if (spaceship == meshes.end()) return AssetError("spaceship not found in obj");
-    ShipMeshes result{std::move(spaceship->second), std::nullopt};
-    if (auto trail = meshes.find("trail"); trail != meshes.end()) result.trail.emplace(std::move(trail->second));
-    return result;
+// A mesh that the views look up by name is missing from the model file at
+// `path`; the error names the file, as every other model error does.
+AssetError missing_mesh(const std::string& path, std::string_view mesh) {
+    return AssetError(path, {std::string(mesh) + " not found in obj"});
+}
+
+// The ship's meshes out of the model file at `path`.
+std::function<AssetResult<ShipMeshes>(AssetResult<Obj>)> ship_meshes(std::string path) {
+    return [path = std::move(path)](AssetResult<Obj> model) -> AssetResult<ShipMeshes> {
+        if (!model.ok()) return model.error();
+        auto& meshes = model.value().meshes;
+        auto spaceship = meshes.find("spaceship");
+        if (spaceship == meshes.end()) return missing_mesh(path, "spaceship");
+        ShipMeshes result{std::move(spaceship->second), std::nullopt};
+        if (auto trail = meshes.find("trail"); trail != meshes.end()) result.trail.emplace(std::move(trail->second));
+        return result;
+    };
+}
+
+// The cloud model, checked here for the one mesh the space view draws of
+// it, so that a wrong file fails the loading rather than the first frame.
+AssetFutureBox<Obj> cloud_model(AssetContext& context, const std::string& path) {
+    const std::string file = path + "/cloud.obj";
+    return then<Obj, Obj>(LoadAsset<Obj>::load(context, file), [file](AssetResult<Obj> model) -> AssetResult<Obj> {
+        if (model.ok() && !model.value().meshes.contains(std::string(space::CLOUD_OBJECT))) {
+            return missing_mesh(file, space::CLOUD_OBJECT);
+        }
+        return model;
+    });
 }
 
 using Parts = std::vector<std::pair<std::string, MeshBuffer>>;
@@ -101,8 +125,9 @@ AssetFutureBox<schematic::Assets> LoadAsset<schematic::Assets>::load(AssetContex
 }
 
 AssetFutureBox<space::Spaceship> LoadAsset<space::Spaceship>::load(AssetContext& context, std::string path) {
+    const std::string model = path + "/spaceship.obj";
     auto parts = join<ShipParts>(
-        Wait::InTurn, std::tuple{then<ShipMeshes, Obj>(part<Obj>(context, path, "spaceship.obj"), &ship_meshes),
+        Wait::InTurn, std::tuple{then<ShipMeshes, Obj>(LoadAsset<Obj>::load(context, model), ship_meshes(model)),
                                  player_textures(context, path), part<ovra::Texture2d>(context, path, "trail.png")});
     return then<space::Spaceship, ShipParts>(std::move(parts), [](AssetResult<ShipParts> parts) -> AssetResult<space::Spaceship> {
         if (!parts.ok()) return parts.error();
@@ -143,7 +168,7 @@ AssetFutureBox<space::Assets> LoadAsset<space::Assets>::load(AssetContext& conte
     return join<space::Assets>(
         Wait::Together,
         std::tuple{part<space::unit::Assets>(context, path, "unit"), part<T>(context, path, "glow.png"),
-                   part<Obj>(context, path, "cloud.obj"), part<T>(context, path, "explosion.png"),
+                   cloud_model(context, path), part<T>(context, path, "explosion.png"),
                    part<T>(context, path, "repair.png"), part<T>(context, path, "bullet.png"),
                    part<space::buildings::Assets>(context, path, "buildings")});
 }

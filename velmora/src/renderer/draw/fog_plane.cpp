@@ -51,7 +51,9 @@ void Data::draw(ovra::Framebuffer& framebuffer, const camera::Camera& camera, co
     const model::usize side = sight.map_size + 2;
     // The old texture goes first, so that a frame never holds two.
     texture_.reset();
-    texture_ = ovra::Texture2d::from_image(context_, ovra::Image{{side, side}, fog_texels(sight)});
+    // Never mipmapped, whatever the side: seen from afar, a mipmap would
+    // blend seen and unseen cells into one grey.
+    texture_ = ovra::Texture2d::from_pixels(context_, ovra::Image{{side, side}, fog_texels(sight)});
     const float map_size = static_cast<float>(sight.map_size);
     ovra::Uniforms uniforms = world_uniforms(camera, framebuffer);
     uniforms.add("u_texture", &*texture_)

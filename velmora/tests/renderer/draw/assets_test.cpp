@@ -122,7 +122,7 @@ TEST(AssetsLoad, FailsWithTheFirstErrorInFieldOrder) {
              c.remove("unit/melee/texture-1.png");
              c.write("unit/melee/spaceship.obj", "o hull\n" + std::string(ONE_TRIANGLE) + "f 1/1/1 2/1/1 3/1/1\n");
          },
-         &outcome<Spaceship>, "./unit/melee", "spaceship not found in obj"},
+         &outcome<Spaceship>, "./unit/melee", "unit/melee/spaceship.obj"},
         {"a building's model before its textures",
          [](const AssetsCopy& c) {
              c.remove("buildings/turret/texture-1.png");
@@ -137,6 +137,34 @@ TEST(AssetsLoad, FailsWithTheFirstErrorInFieldOrder) {
         bool names_file = c.failing.find('.') != std::string::npos;
         EXPECT_EQ(c.load(c.record.empty() ? copy.root : copy.root + "/" + c.record),
                   names_file ? copy.part(c.failing) : c.failing);
+    }
+}
+
+// A model file that reads and parses but lacks what the views look up by
+// name fails the loading with its path and the missing mesh.
+TEST(AssetsLoad, ModelsWithoutTheirNamedMeshNameTheirFile) {
+    const std::string triangle = std::string(ONE_TRIANGLE) + "f 1/1/1 2/1/1 3/1/1\n";
+    struct Case {
+        const char* what;
+        std::string file;  // below the copy
+        std::string text;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"an empty ship", "unit/ranged/spaceship.obj", "", "spaceship not found in obj"},
+        {"a ship of only a trail", "unit/worker/spaceship.obj", "o trail\n" + triangle, "spaceship not found in obj"},
+        {"an empty cloud", "cloud.obj", "", "Cube_Cube.001 not found in obj"},
+        {"a cloud named otherwise", "cloud.obj", "o Cube\n" + triangle, "Cube_Cube.001 not found in obj"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        AssetsCopy copy;
+        copy.write(c.file, c.text);
+        FakeEngine engine;
+        auto future = LoadAsset<Assets>::load(engine, copy.root);
+        auto result = wait(*future);
+        ASSERT_FALSE(result.ok());
+        EXPECT_EQ(std::string(result.error().what()), copy.part(c.file) + ": " + c.error);
     }
 }
 

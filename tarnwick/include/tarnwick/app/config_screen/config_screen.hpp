@@ -76,18 +76,18 @@ public:
 
     std::optional<vindle::Transition> transition() override {
         if (auto state = editor_->transition()) return vindle::transition::Push{std::move(*state)};
-        if (button(ConfigButton::Start).clicked()) {
+        if (acted_on(ConfigButton::Start)) {
             if (auto screen = start()) return vindle::transition::Push{std::move(screen)};
             return std::nullopt;
         }
-        if (button(ConfigButton::WatchReplay).clicked()) {
+        if (acted_on(ConfigButton::WatchReplay)) {
             auto path = kimbly::select_file(kimbly::localization::translate("Select file to replay"));
             if (path) {
                 if (auto screen = watch(*path)) return vindle::transition::Push{std::move(screen)};
                 return std::nullopt;
             }
         }
-        if (button(ConfigButton::RepeatGame).clicked()) {
+        if (acted_on(ConfigButton::RepeatGame)) {
             auto path = kimbly::select_file(kimbly::localization::translate("Select file to repeat"));
             if (path) {
                 if (auto screen = repeat(*path)) return vindle::transition::Push{std::move(screen)};
@@ -102,10 +102,20 @@ public:
     vindle::ui::Button& button(ConfigButton which) { return buttons_[static_cast<std::size_t>(which)]; }
     std::vector<std::unique_ptr<Row>>& rows() { return rows_; }
     const std::optional<std::filesystem::path>& loaded_state() const { return loaded_state_; }
+    // Why the last action was refused, until the next one.
+    const std::optional<std::string>& refusal() const { return refusal_.message(); }
     Editor& editor() { return *editor_; }
 
 private:
     using Start = MatchStart<G>;
+
+    // Whether the button was clicked since the last call; a click is the
+    // user's next action, which ends the showing of an earlier refusal.
+    bool acted_on(ConfigButton which) {
+        if (!button(which).clicked()) return false;
+        refusal_.clear();
+        return true;
+    }
 
     GameInitConfig<OptionsPresetOf<G>> game_start() const {
         if (loaded_state_) return {game_init_config::LoadFrom{*loaded_state_}};
@@ -132,24 +142,24 @@ private:
     // Everything that can fail is checked before a player is taken from its
     // row, so that a refused start keeps every connection.
     vindle::StateBox start() {
-        auto init = Start::game(game_start(), rows_.size());
+        auto init = Start::game(game_start(), rows_.size(), refusal_);
         if (!init) return nullptr;
         return game_screen(processor::GameProcessor<G>(std::nullopt, std::move(*init), take_players()));
     }
     vindle::StateBox watch(const std::filesystem::path& path) {
-        auto history = Start::template replay<R>(path);
+        auto history = Start::template replay<R>(path, refusal_);
         if (!history) return nullptr;
         return std::make_unique<GameScreen>(vindle_, std::move(*history), std::nullopt, wrapper(), preferences_);
     }
     vindle::StateBox repeat(const std::filesystem::path& path) {
-        auto log = Start::repeated_log(path, rows_.size());
+        auto log = Start::repeated_log(path, rows_.size(), refusal_);
         if (!log) return nullptr;
         return game_screen(processor::GameProcessor<G>::repeat(std::move(log), take_players()));
     }
 
     void save_config() {
         FullOptionsOf<G> options{std::nullopt, game_start(), player_entries()};
-        Start::save_config(options);
+        Start::save_config(options, refusal_);
     }
 
     std::shared_ptr<vindle::Vindle> vindle_;
@@ -157,6 +167,7 @@ private:
     Preferences preferences_;
     std::unique_ptr<Editor> editor_;
     std::optional<std::filesystem::path> loaded_state_;
+    Refusal refusal_;
     std::array<vindle::ui::Button, 7> buttons_;
     PlayerCount count_;
     std::vector<std::unique_ptr<Row>> rows_;
@@ -175,14 +186,14 @@ vindle::ui::WidgetBox ConfigScreen<G, R, RP>::ui() {
         return ui::Button::text(ui::ref(button(which)), std::move(text), theme);
     };
 
-    if (button(ConfigButton::AddPlayer).clicked() && rows_.size() < count_.max) {
+    if (acted_on(ConfigButton::AddPlayer) && rows_.size() < count_.max) {
         rows_.emplace_back(std::make_unique<Row>(theme_, types_, 0));
     }
-    if (button(ConfigButton::RemovePlayer).clicked() && rows_.size() > count_.min) rows_.pop_back();
-    if (button(ConfigButton::LoadGameState).clicked()) {
+    if (acted_on(ConfigButton::RemovePlayer) && rows_.size() > count_.min) rows_.pop_back();
+    if (acted_on(ConfigButton::LoadGameState)) {
         // Cancelling forgets the state chosen before.
         auto path = kimbly::select_file("Load game state");
-        if (!path || Start::readable_name(*path)) loaded_state_ = std::move(path);
+        if (!path || readable_name(*path, refusal_)) loaded_state_ = std::move(path);
     }
 
     bool all_ready = true;
@@ -195,6 +206,12 @@ vindle::ui::WidgetBox ConfigScreen<G, R, RP>::ui() {
             ui::Align(centre, text_button(ConfigButton::RepeatGame, translate("repeat a game")))));
     } else {
         start_area = ui::boxed(label(theme, translate("Waiting for players")));
+    }
+    if (refusal_.message()) {
+        // Below the buttons, so that the refused action can be tried again.
+        start_area = ui::boxed(ui::column(
+            ui::Align(centre, std::move(start_area)),
+            ui::Align(centre, label(theme, *refusal_.message(), CAPTION_SIZE, FAILURE_COLOR))));
     }
 
     ui::WidgetList cells;
@@ -210,7 +227,7 @@ vindle::ui::WidgetBox ConfigScreen<G, R, RP>::ui() {
     auto players_line = ui::Row(std::move(cells));
 
     const std::string start_label =
-        loaded_state_ ? *Start::readable_name(*loaded_state_) : std::string("Create new game");
+        loaded_state_ ? *file_name(*loaded_state_) : std::string("Create new game");
     auto options_block = ui::column(
         ui::Align(centre, ui::Padding(0, GAP, 0, 0, label(theme, translate("Game options")))),
         ui::column(ui::Align(centre, ui::row(ui::Padding(0, GAP, 0, 0, label(theme, start_label)),
@@ -222,7 +239,7 @@ vindle::ui::WidgetBox ConfigScreen<G, R, RP>::ui() {
         ui::Align(centre, ui::row(ui::Padding(0, GAP, 0, 0, label(theme, translate("Create a game or"))),
                                   text_button(ConfigButton::WatchReplay, translate("watch a replay")))));
 
-    if (button(ConfigButton::SaveConfig).clicked()) save_config();
+    if (acted_on(ConfigButton::SaveConfig)) save_config();
     auto save_line =
         ui::Align(centre, ui::Padding(GAP, 0, 0, 0, text_button(ConfigButton::SaveConfig, translate("save config"))));
 

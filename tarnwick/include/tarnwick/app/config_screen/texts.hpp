@@ -11,6 +11,8 @@
 namespace tarnwick::app::config_screen {
 
 inline constexpr kimbly::ColorF32 LABEL_COLOR{0.5f, 0.5f, 0.5f, 1};
+// The colour of a status line that reports a failure.
+inline constexpr kimbly::ColorF32 FAILURE_COLOR{1, 0, 0, 1};
 inline constexpr float LABEL_SIZE = 32;
 inline constexpr float CAPTION_SIZE = 16;
 // Gaps between the screen's lines and blocks, in pixels.

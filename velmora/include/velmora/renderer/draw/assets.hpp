@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -77,6 +78,10 @@ struct Assets {
 };
 }  // namespace buildings
 
+// The one object of cloud.obj that the space view draws; loading fails
+// without it.
+inline constexpr std::string_view CLOUD_OBJECT = "Cube_Cube.001";
+
 struct Assets {
     unit::Assets unit;
     ovra::Texture2d glow;
@@ -116,13 +121,15 @@ VELMORA_ASSET_RECORD(velmora::renderer::schematic::UnitAssets);
 VELMORA_ASSET_RECORD(velmora::renderer::schematic::BuildingAssets);
 VELMORA_ASSET_RECORD(velmora::renderer::schematic::Assets);
 // Waits for its model, then takes the meshes out of it (no "spaceship"
-// mesh fails with "spaceship not found in obj"), then waits for the
-// textures, then the trail texture.
+// mesh fails with the file's path and "spaceship not found in obj"), then
+// waits for the textures, then the trail texture.
 VELMORA_ASSET_RECORD(velmora::renderer::space::Spaceship);
 // Waits for its model, then for its textures.
 VELMORA_ASSET_RECORD(velmora::renderer::space::Building);
 VELMORA_ASSET_RECORD(velmora::renderer::space::unit::Assets);
 VELMORA_ASSET_RECORD(velmora::renderer::space::buildings::Assets);
+// Its cloud model without CLOUD_OBJECT fails with the file's path and
+// "Cube_Cube.001 not found in obj".
 VELMORA_ASSET_RECORD(velmora::renderer::space::Assets);
 VELMORA_ASSET_RECORD(velmora::renderer::Assets);
 

@@ -43,4 +43,40 @@ TEST_F(FogPlaneGl, HalvesUnseenCellsAndTheSurroundings) {
     EXPECT_EQ(fog.texture().size(), (kimbly::Vec2Usize{6, 6}));
 }
 
+// A map seen from afar, two cells a pixel, with every other column of cells
+// seen: each pixel's centre falls on the middle of one seen cell's texel, so
+// plain linear sampling leaves the pixel clear, while a mipmap would average
+// it with its unseen neighbour. The map sizes are those whose texture side
+// (size + 2) is a power of two, and one whose side is not.
+TEST_F(FogPlaneGl, CellsSmallerThanAPixelAreSampledFromTheirOwnTexel) {
+    for (velmora::model::usize size : {30u, 62u, 64u}) {
+        SCOPED_TRACE(size);
+        const std::uint64_t pixels_across = (size + 2) / 2;
+        auto target = ovra::Texture2d::new_uninitialized(ovra, {pixels_across, pixels_across});
+        ovra::Framebuffer framebuffer(ovra, target);
+        ovra::draw::clear(framebuffer, kimbly::ColorF32{1, 1, 1, 1}, 1.0f);
+        vindle::shader_lib::ShaderLib library(ovra);
+        velmora::renderer::fog::Data fog(library, ovra);
+
+        velmora::model::SightGrid sight{size, std::vector<velmora::model::usize>(size * size, 0)};
+        for (velmora::model::usize x = 1; x < size; x += 2) {
+            for (velmora::model::usize y = 0; y < size; ++y) sight.at(x, y) = 1;
+        }
+        velmora::camera::Camera camera;
+        // Pixel i's centre is at x = 2i − 0.5, the middle of cell 2i − 1.
+        const float centre = static_cast<float>(size) / 2 - 0.5f;
+        camera.center = {centre, centre};
+        camera.distance = static_cast<float>(pixels_across);
+        camera.perspective = false;
+        fog.draw(framebuffer, camera, sight);
+
+        const auto pixels = read_pixels(framebuffer);
+        const std::uint64_t middle_row = pixels_across / 2;
+        for (std::uint64_t i = 1; i < pixels_across; ++i) {
+            EXPECT_EQ(pixel_at(pixels, pixels_across, i, middle_row)[0], 255) << "pixel " << i;
+        }
+        EXPECT_NEAR(pixel_at(pixels, pixels_across, 0, middle_row)[0], 128, 2) << "the fogged border";
+    }
+}
+
 }  // namespace
