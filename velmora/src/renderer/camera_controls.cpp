@@ -17,12 +17,14 @@ Vec2F32 to_f32(kimbly::Vec2F64 position) { return {static_cast<float>(position.x
 bool is_finite(Vec2F32 v) { return std::isfinite(v.x) && std::isfinite(v.y); }
 
 // The centre that brings the ground point `from` to where `to` is seen now.
-// At a low attack the horizon is in view, and a pixel on it has no ground
-// point: such a step is dropped rather than storing a NaN camera, which the
-// preferences would then refuse, losing every setting at the next start.
-std::optional<Vec2F32> shifted_center(Vec2F32 center, Vec2F32 from, Vec2F32 to) {
-    Vec2F32 shifted = center + (from - to);
-    if (!is_finite(from) || !is_finite(to) || !is_finite(shifted)) return std::nullopt;
+// At a low attack the horizon is in view, and a pixel on or above it has no
+// ground point: such a step is dropped rather than storing a NaN camera,
+// which the preferences would then refuse, losing every setting at the next
+// start, or jumping to a point behind the eye.
+std::optional<Vec2F32> shifted_center(Vec2F32 center, std::optional<Vec2F32> from, std::optional<Vec2F32> to) {
+    if (!from || !to) return std::nullopt;
+    Vec2F32 shifted = center + (*from - *to);
+    if (!is_finite(shifted)) return std::nullopt;
     return shifted;
 }
 
@@ -124,17 +126,23 @@ void CameraControls::rotate(Vec2F32 position, camera::Camera& camera) const {
 }
 
 void CameraControls::zoom(float delta, camera::Camera& camera) const {
-    const Vec2F32 before = ground_point(camera, last_position_);
+    const auto before = ground_point(camera, last_position_);
     camera.distance =
         std::clamp(camera.distance / std::pow(2.0f, delta / ZOOM_HALVING_DELTA), MIN_DISTANCE, MAX_DISTANCE);
-    // The ground point under the cursor stays put; a cursor that has none
-    // (above the horizon) zooms about the centre instead.
+    // The ground point under the cursor stays put; with the cursor above the
+    // horizon the zoom is about the centre.
     const auto center = shifted_center(camera.center, before, ground_point(camera, last_position_));
     if (center) camera.center = *center;
 }
 
-Vec2F32 CameraControls::ground_point(const camera::Camera& camera, Vec2F32 pixel) const {
-    return camera.screen_to_world(framebuffer_size_, pixel);
+std::optional<Vec2F32> CameraControls::ground_point(const camera::Camera& camera, Vec2F32 pixel) const {
+    const Vec2F32 point = camera.screen_to_world(framebuffer_size_, pixel);
+    if (!is_finite(point)) return std::nullopt;
+    // The line through the pixel meets the ground behind the eye when the
+    // pixel is above the horizon: there the point is not seen at all.
+    const auto clip = camera.matrix(framebuffer_size_) * kimbly::Mat4F32::Column{point.x, point.y, 0.0f, 1.0f};
+    if (!(clip[3] > 0.0f)) return std::nullopt;
+    return point;
 }
 
 }  // namespace velmora::renderer

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include <pakko/file_io.hpp>
-#include <pakko/pakko.hpp>
+#include <pakko/json.hpp>
 #include <tarnwick/lib/replay.hpp>
 
 #include "velmora/lib/full_processor.hpp"

@@ -171,11 +171,17 @@ TEST(CameraControls, RotatingTurnsTwoRadiansPerWindowHeightWithinTheAttackRange)
         << "from the limit, not from where it would have been";
 }
 
+// The distance changes whatever the cursor points at; the centre follows
+// only where the cursor has a ground point to keep in place. At the lowest
+// attack the horizon crosses the middle row (y ≈ 360.8), and a pixel above
+// it points at the sky.
 TEST(CameraControls, ZoomStepsAndLimitsKeepTheGroundPointUnderTheCursor) {
     struct Case {
         const char* name;
         std::vector<double> deltas;
         float distance;
+        float attack = 0.9f;
+        Vec2F64 cursor{610, 170};
     };
     const float notch = std::pow(2.0f, 51.0f / 300.0f);
     const Case cases[] = {
@@ -185,20 +191,34 @@ TEST(CameraControls, ZoomStepsAndLimitsKeepTheGroundPointUnderTheCursor) {
         {"300 halves", {300.0}, 16.0f},
         {"no closer than 4", {3000.0, 300.0}, 4.0f},
         {"no further than 1024", {-3000.0, -300.0}, 1024.0f},
+        {"just below the horizon", {51.0}, 32.0f / notch, 0.2f, {400, 340}},
+        {"above the horizon, about the centre", {51.0}, 32.0f / notch, 0.2f, {400, 450}},
+        {"at the top edge, about the centre", {-300.0}, 64.0f, 0.2f, {400, 599}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig rig;
-        rig.camera.attack = 0.9f;
+        rig.camera.attack = c.attack;
         rig.camera.rotation = 0.4f;
-        rig.move({610, 170});
-        const Vec2F32 under_cursor = rig.ground({610, 170});
+        rig.move(c.cursor);
+        const Vec2F32 cursor{static_cast<float>(c.cursor.x), static_cast<float>(c.cursor.y)};
+        const Vec2F32 under_cursor = rig.ground(cursor);
+        // Above the horizon the line through the pixel meets the ground
+        // behind the eye, which world_to_screen cannot bring back.
+        const Vec2F32 back = rig.camera.world_to_screen(SCREEN, under_cursor);
+        const bool on_the_ground = std::abs(back.y - cursor.y) < 1.0f;
         for (double delta : c.deltas) EXPECT_TRUE(rig.wheel(delta));
         EXPECT_NEAR(rig.camera.distance, c.distance, c.distance * 1e-5f);
-        // The single-precision inverse loses digits with the distance.
-        const Vec2F32 now = rig.ground({610, 170});
-        EXPECT_NEAR(now.x, under_cursor.x, c.distance * 1e-3f);
-        EXPECT_NEAR(now.y, under_cursor.y, c.distance * 1e-3f);
+        if (on_the_ground) {
+            // The single-precision inverse loses digits with the distance.
+            const Vec2F32 now = rig.ground(cursor);
+            const float tolerance = c.distance * 1e-3f * (1.0f + under_cursor.length() / 32.0f);
+            EXPECT_NEAR(now.x, under_cursor.x, tolerance);
+            EXPECT_NEAR(now.y, under_cursor.y, tolerance);
+        } else {
+            expect_near(rig.camera.center, {0, 0});
+        }
+        EXPECT_EQ(on_the_ground, c.attack > 0.5f || c.cursor.y < 360.0) << "the case sees the ground where it means to";
     }
     EXPECT_NEAR(notch, 1.125f, 1e-3f);
 }
@@ -236,16 +256,19 @@ TEST(CameraControls, StepsAtTheHorizonLeaveTheCameraFinite) {
     }
 
     // Where the ground point is not finite at all (a parallel view at
-    // distance 0, as an edited preferences file may give) nothing moves.
+    // distance 0, as an edited preferences file may give) a drag does
+    // nothing, and a zoom only brings the distance into its range.
     Rig flat;
     flat.camera.perspective = false;
     flat.camera.distance = 0.0f;
-    const Camera before = flat.camera;
+    Camera expected = flat.camera;
     flat.held = {Key::LShift};
     flat.down(MouseButton::Left, {100, 100});
     EXPECT_TRUE(flat.move({300, 200}));
+    EXPECT_EQ(flat.camera, expected);
     EXPECT_TRUE(flat.wheel(51.0));
-    EXPECT_EQ(flat.camera, before);
+    expected.distance = CameraControls::MIN_DISTANCE;
+    EXPECT_EQ(flat.camera, expected);
 }
 
 TEST(CameraUniforms, ProjectionThenView) {

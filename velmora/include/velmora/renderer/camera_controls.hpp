@@ -43,7 +43,8 @@ private:
     void drag(kimbly::Vec2F32 position, camera::Camera& camera) const;
     void rotate(kimbly::Vec2F32 position, camera::Camera& camera) const;
     void zoom(float delta, camera::Camera& camera) const;
-    kimbly::Vec2F32 ground_point(const camera::Camera& camera, kimbly::Vec2F32 pixel) const;
+    // The point of the ground seen at the pixel; none above the horizon.
+    std::optional<kimbly::Vec2F32> ground_point(const camera::Camera& camera, kimbly::Vec2F32 pixel) const;
 
     KeyPressed is_key_pressed_;
     kimbly::Vec2Usize framebuffer_size_{1, 1};

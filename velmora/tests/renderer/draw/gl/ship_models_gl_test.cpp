@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,13 +19,13 @@ namespace {
 using velmora::renderer::space::Spaceship;
 
 // Pixels per cell; the picture spans a ring's outer diameter, 0.9 cells.
-constexpr std::uint64_t PER_CELL = 200;
-constexpr std::uint64_t SIDE = 180;
+constexpr std::uint64_t SHIP_PIXELS_PER_CELL = 200;
+constexpr std::uint64_t SHIP_PICTURE_SIDE = 180;
 // The view draws a unit of size 1 at 0.2 of its model, which spans −1..1.
 constexpr float SHIP_SCALE = 0.2f;
 
 // The bounds of the drawn pixels, in cells from the ship's position.
-struct Bounds {
+struct ShipBounds {
     float left = 1, right = -1, bottom = 1, top = -1;
 };
 
@@ -48,18 +49,19 @@ TEST_F(ShipModelsGl, HullsFillTheirScaleAndSitOnTheirPosition) {
     const Case cases[] = {{"ranged", &assets.ranged}, {"melee", &assets.melee}, {"worker", &assets.worker}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto& target = target_of({SIDE, SIDE});
+        auto& target = target_of({SHIP_PICTURE_SIDE, SHIP_PICTURE_SIDE});
         const velmora::renderer::ModelPlacement placement{{0, 0, 0}, 0, 0, SHIP_SCALE, {1, 1, 1, 1}, 0};
-        models.draw(target, camera, c.ship->spaceship, *white, std::span(&placement, 1));
+        models.draw(target, camera, c.ship->spaceship, white, std::span(&placement, 1));
 
         const auto pixels = ovra::testing::read_pixels(target);
-        Bounds drawn;
+        ShipBounds drawn;
         const auto cells = [](std::uint64_t pixel) {
-            return (static_cast<float>(pixel) + 0.5f - SIDE / 2.0f) / static_cast<float>(PER_CELL);
+            const float from_middle = static_cast<float>(pixel) + 0.5f - SHIP_PICTURE_SIDE / 2.0f;
+            return from_middle / static_cast<float>(SHIP_PIXELS_PER_CELL);
         };
-        for (std::uint64_t y = 0; y < SIDE; ++y) {
-            for (std::uint64_t x = 0; x < SIDE; ++x) {
-                if (ovra::testing::pixel_at(pixels, SIDE, x, y)[3] == 0) continue;
+        for (std::uint64_t y = 0; y < SHIP_PICTURE_SIDE; ++y) {
+            for (std::uint64_t x = 0; x < SHIP_PICTURE_SIDE; ++x) {
+                if (ovra::testing::pixel_at(pixels, SHIP_PICTURE_SIDE, x, y)[3] == 0) continue;
                 drawn = {std::min(drawn.left, cells(x)), std::max(drawn.right, cells(x)),
                          std::min(drawn.bottom, cells(y)), std::max(drawn.top, cells(y))};
             }
