@@ -50,6 +50,11 @@ constexpr auto pakko_describe(pakko::Tag<EntityType>) {
                 doc(en("Ranged attacking building"), ru("Здание способное атаковать на расстоянии"))));
 }
 
+// Tables indexed by kind are sized by the count, so a kind added without
+// raising it (or without describing it) must not compile.
+static_assert(static_cast<std::size_t>(EntityType::Turret) + 1 == ENTITY_TYPE_COUNT &&
+              pakko::describe<EntityType>().variants.size() == ENTITY_TYPE_COUNT);
+
 // The text form of a kind: its name alone.
 constexpr std::string_view entity_type_name(EntityType type) {
     return pakko::describe<EntityType>().variants[static_cast<std::size_t>(type)].name;

@@ -169,6 +169,8 @@ private:
     std::optional<std::filesystem::path> loaded_state_;
     Refusal refusal_;
     std::array<vindle::ui::Button, 7> buttons_;
+    static_assert(std::tuple_size_v<decltype(buttons_)> == static_cast<std::size_t>(ConfigButton::RemovePlayer) + 1,
+                  "one button per ConfigButton");
     PlayerCount count_;
     std::vector<std::unique_ptr<Row>> rows_;
     player::PlayerTypes<G> types_;
