@@ -163,7 +163,9 @@ void throw_unknown_variant(std::string_view name, const std::vector<std::string_
     std::string message = "unknown variant `" + std::string(name) + "`, expected one of ";
     for (std::size_t i = 0; i < expected.size(); ++i) {
         if (i) message += ", ";
-        message += "`" + std::string(expected[i]) + "`";
+        message += '`';
+        message += expected[i];
+        message += '`';
     }
     throw Error(message);
 }

@@ -1,6 +1,5 @@
 #include "velmora/camera.hpp"
 
-#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
@@ -105,12 +104,8 @@ TEST(Camera, TiltedViewRoundTripsPixelsBelowTheHorizon) {
 }
 
 std::vector<std::byte> little_endian_floats(std::initializer_list<float> values) {
-    std::vector<std::byte> bytes;
-    for (float value : values) {
-        std::array<std::byte, 4> raw;
-        std::memcpy(raw.data(), &value, 4);
-        bytes.insert(bytes.end(), raw.begin(), raw.end());
-    }
+    std::vector<std::byte> bytes(values.size() * sizeof(float));
+    std::memcpy(bytes.data(), values.begin(), bytes.size());
     return bytes;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <fmt/format.h>
+
 #include <kimbly/logger.hpp>
 #include <kimbly/panic.hpp>
 
@@ -23,8 +25,8 @@ void report_error(int code, const char* description) {
 // no Key for.
 std::string name_of_key(int code, int scancode) {
     if (const char* name = glfwGetKeyName(code, scancode)) return name;
-    if (code >= GLFW_KEY_F13 && code <= GLFW_KEY_F25) return "F" + std::to_string(13 + code - GLFW_KEY_F13);
-    if (code >= GLFW_KEY_KP_0 && code <= GLFW_KEY_KP_9) return "Numpad" + std::to_string(code - GLFW_KEY_KP_0);
+    if (code >= GLFW_KEY_F13 && code <= GLFW_KEY_F25) return fmt::format("F{}", 13 + code - GLFW_KEY_F13);
+    if (code >= GLFW_KEY_KP_0 && code <= GLFW_KEY_KP_9) return fmt::format("Numpad{}", code - GLFW_KEY_KP_0);
     switch (code) {
         case GLFW_KEY_TAB: return "Tab";
         case GLFW_KEY_INSERT: return "Insert";
@@ -40,7 +42,7 @@ std::string name_of_key(int code, int scancode) {
         case GLFW_KEY_LEFT_SUPER: return "LSuper";
         case GLFW_KEY_RIGHT_SUPER: return "RSuper";
         case GLFW_KEY_MENU: return "Menu";
-        default: return "key " + std::to_string(code);
+        default: return fmt::format("key {}", code);
     }
 }
 
@@ -51,11 +53,11 @@ struct GlfwCallbacks {
 
     static void install(GLFWwindow* window) {
         glfwSetFramebufferSizeCallback(window, [](GLFWwindow* w, int width, int height) {
-            of(w).pending_.push_back(raw::Resized{{std::uint64_t(std::max(width, 0)), std::uint64_t(std::max(height, 0))}});
+            of(w).pending_.emplace_back(raw::Resized{{std::uint64_t(std::max(width, 0)), std::uint64_t(std::max(height, 0))}});
         });
-        glfwSetWindowCloseCallback(window, [](GLFWwindow* w) { of(w).pending_.push_back(raw::CloseRequested{}); });
+        glfwSetWindowCloseCallback(window, [](GLFWwindow* w) { of(w).pending_.emplace_back(raw::CloseRequested{}); });
         glfwSetKeyCallback(window, [](GLFWwindow* w, int key, int scancode, int action, int) {
-            of(w).pending_.push_back(raw::KeyInput{key, name_of_key(key, scancode), action != GLFW_RELEASE});
+            of(w).pending_.emplace_back(raw::KeyInput{key, name_of_key(key, scancode), action != GLFW_RELEASE});
         });
         glfwSetCursorPosCallback(window, [](GLFWwindow* w, double x, double y) {
             // GLFW reports screen coordinates; the engine works in framebuffer pixels.
@@ -64,14 +66,14 @@ struct GlfwCallbacks {
             glfwGetFramebufferSize(w, &width, &height);
             double sx = window_width > 0 ? double(width) / window_width : 1.0;
             double sy = window_height > 0 ? double(height) / window_height : 1.0;
-            of(w).pending_.push_back(raw::CursorMoved{{x * sx, y * sy}});
+            of(w).pending_.emplace_back(raw::CursorMoved{{x * sx, y * sy}});
         });
         // GLFW does not tell lines from pixels; its offsets are in lines.
         glfwSetScrollCallback(window, [](GLFWwindow* w, double x, double y) {
-            of(w).pending_.push_back(raw::WheelLines{{x, y}});
+            of(w).pending_.emplace_back(raw::WheelLines{{x, y}});
         });
         glfwSetMouseButtonCallback(window, [](GLFWwindow* w, int button, int action, int) {
-            of(w).pending_.push_back(raw::MouseInput{button, action == GLFW_PRESS});
+            of(w).pending_.emplace_back(raw::MouseInput{button, action == GLFW_PRESS});
         });
     }
 };

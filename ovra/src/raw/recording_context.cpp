@@ -215,7 +215,10 @@ void RecordingContext::uniform_4f(std::int32_t location, float x, float y, float
 }
 void RecordingContext::uniform_matrix4fv(std::int32_t location, bool transpose, const float* values) {
     std::string elements;
-    for (int i = 0; i < 16; ++i) elements += (i ? " " : "") + arg_text(values[i]);
+    for (int i = 0; i < 16; ++i) {
+        if (i) elements += ' ';
+        elements += arg_text(values[i]);
+    }
     calls.push_back(fmt::format("uniform_matrix4fv({}, {}, [{}])", location, arg_text(transpose), elements));
 }
 void RecordingContext::vertex_attrib_divisor(Handle location, Handle divisor) {

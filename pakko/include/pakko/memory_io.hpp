@@ -41,14 +41,12 @@ public:
 
     void write_all(std::span<const std::byte> bytes) override {
         // The 1- and 4-byte writes that dominate encoding take the inlined
-        // push_back path; longer ones one resize and copy.
+        // push_back path; longer ones grow once and copy.
         if (bytes.size() <= 8) {
             for (std::byte b : bytes) out_->push_back(b);
             return;
         }
-        std::size_t old_size = out_->size();
-        out_->resize(old_size + bytes.size());
-        if (!bytes.empty()) std::memcpy(out_->data() + old_size, bytes.data(), bytes.size());
+        out_->insert(out_->end(), bytes.begin(), bytes.end());
     }
 
     std::vector<std::byte>& bytes() noexcept { return *out_; }

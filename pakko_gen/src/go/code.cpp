@@ -1,5 +1,6 @@
 #include "pakko_gen/go/code.hpp"
 
+#include <fmt/format.h>
 #include <pakko/overloaded.hpp>
 
 #include "pakko_gen/result_fields.hpp"
@@ -20,7 +21,9 @@ std::string type_name(const pakko::Schema& schema) {
                           [](const S::Enum& enumeration) { return NAMES.camel_case(enumeration.base_name); },
                           [](const S::Option& option) { return "*" + type_name(*option.inner); },
                           [](const S::Vec& vec) { return "[]" + type_name(*vec.element); },
-                          [](const S::Map& map) { return "map[" + type_name(*map.key) + "]" + type_name(*map.value); },
+                          [](const S::Map& map) {
+                              return fmt::format("map[{}]{}", type_name(*map.key), type_name(*map.value));
+                          },
                       },
                       schema.value);
 }

@@ -1,5 +1,6 @@
 #include "pakko_gen/markdown/generator.hpp"
 
+#include <fmt/format.h>
 #include <kimbly/panic.hpp>
 #include <pakko/overloaded.hpp>
 
@@ -95,7 +96,7 @@ std::string type_name(const pakko::Schema& schema) {
                           [](const S::OneOf& one_of) { return one_of.base_name.camel_case(); },
                           [](const S::Enum& enumeration) { return enumeration.base_name.camel_case(); },
                           [](const S::Option& option) { return "Option<" + type_name(*option.inner) + ">"; },
-                          [](const S::Vec& vec) { return "[" + type_name(*vec.element) + "]"; },
+                          [](const S::Vec& vec) { return fmt::format("[{}]", type_name(*vec.element)); },
                           [](const S::Map& map) {
                               return "Map<" + type_name(*map.key) + " -> " + type_name(*map.value) + ">";
                           },

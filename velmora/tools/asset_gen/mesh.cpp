@@ -5,6 +5,8 @@
 #include <numbers>
 #include <stdexcept>
 
+#include <fmt/format.h>
+
 namespace asset_gen {
 
 V3 operator+(V3 a, V3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
@@ -255,7 +257,7 @@ std::string obj_text(const Model& model, int swatches_across) {
             for (std::size_t corner = 0; corner < 3; ++corner) {
                 auto uv = static_cast<std::size_t>(t.swatch) + 1;
                 if (t.uv) uv = ++coordinates;
-                text += " " + std::to_string(++positions) + "/" + std::to_string(uv) + "/1";
+                text += fmt::format(" {}/{}/1", ++positions, uv);
             }
             text += "\n";
         }
