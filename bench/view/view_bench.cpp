@@ -17,8 +17,8 @@
 
 #include <kimbly/chacha20.hpp>
 #include <tarnwick/app/history/history.hpp>
+#include <vindle/testing/context_gl_test.hpp>
 
-#include "renderer/draw/gl/viewer_gl_test.hpp"
 #include "velmora/model/init.hpp"
 #include "velmora/model/turn.hpp"
 #include "velmora/renderer/draw/renderer.hpp"
@@ -31,8 +31,8 @@ constexpr kimbly::Vec2Usize SIZE{1920, 1080};
 // Enough ticks for the players' units to spread over the map.
 constexpr int TICKS = 200;
 
-// The display fixture of the viewer's tests, opened outside a test run.
-struct Display final : velmora::testing::ViewerGlTest {
+// The engine's display fixture, opened outside a test run.
+struct Display final : vindle::testing::ContextGlTest {
     void open() {
         SetUp();
         if (!ovra || !engine) throw std::runtime_error("no GL context (run under xvfb-run -a)");

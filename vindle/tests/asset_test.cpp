@@ -10,8 +10,8 @@
 #include <stb_image_write.h>
 #include <test_support/log_capture.hpp>
 #include <test_support/panic_message.hpp>
+#include <vindle/testing/asset_fixture.hpp>
 
-#include "asset_fixture.hpp"
 #include "asset_job.hpp"
 
 namespace {

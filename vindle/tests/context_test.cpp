@@ -7,8 +7,7 @@
 
 #include <test_support/fake_clock.hpp>
 #include <test_support/panic_message.hpp>
-
-#include "engine_fixture.hpp"
+#include <vindle/testing/engine_fixture.hpp>
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <test_support/fake_clock.hpp>
 #include <test_support/log_capture.hpp>
 #include <test_support/panic_message.hpp>
+#include <vindle/testing/engine_fixture.hpp>
 
-#include "engine_fixture.hpp"
 #include "vindle/debug_overlay.hpp"
 
 namespace {

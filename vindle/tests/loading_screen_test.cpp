@@ -6,8 +6,8 @@
 
 #include <kimbly/panic.hpp>
 #include <test_support/panic_message.hpp>
+#include <vindle/testing/asset_fixture.hpp>
 
-#include "asset_fixture.hpp"
 #include "vindle/loading_screen.hpp"
 #include "vindle/obj_asset.hpp"
 

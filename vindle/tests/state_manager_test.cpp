@@ -6,9 +6,9 @@
 
 #include <ovra/raw/recording_context.hpp>
 #include <test_support/panic_message.hpp>
+#include <vindle/testing/engine_fixture.hpp>
 
 #include "vindle/state.hpp"
-#include "engine_fixture.hpp"
 
 namespace {
 

@@ -4,8 +4,7 @@
 
 #include <test_support/log_capture.hpp>
 #include <test_support/panic_message.hpp>
-
-#include "engine_fixture.hpp"
+#include <vindle/testing/engine_fixture.hpp>
 
 namespace {
 

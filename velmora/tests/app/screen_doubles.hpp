@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include <engine_fixture.hpp>
 #include <kimbly/autosave.hpp>
 #include <kimbly/dialogs.hpp>
+#include <vindle/testing/engine_fixture.hpp>
 
 #include "velmora/app/screens.hpp"
 

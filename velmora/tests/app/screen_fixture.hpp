@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-#include <engine_fixture.hpp>
 #include <tarnwick/net/tcp_listener.hpp>
+#include <vindle/testing/engine_fixture.hpp>
 #include <vindle/ui/button.hpp>
 #include <vindle/ui/theme.hpp>
 

@@ -37,7 +37,7 @@ TEST(CppClient, SocketStreamsBufferAndReportAClosedGame) {
     fs::create_directories(dir);
     const fs::path source = VELMORA_SOURCE_DIR;
     const fs::path program = dir / "tcp_stream_check";
-    EXPECT_TRUE(run_program({VELMORA_CXX, "-std=c++17", "-Wall", "-I", (source / "tarnwick/client_templates/cpp").string(),
+    EXPECT_TRUE(run_program({VELMORA_CXX, "-std=c++17", "-Wall", "-pthread", "-I", (source / "tarnwick/client_templates/cpp").string(),
                              "-I", (source / "pakko_gen/templates/cpp").string(), "-o", program.string(),
                              (source / "velmora/tests/client_gen/toolchain/programs/tcp_stream_check.cpp").string(),
                              (source / "tarnwick/client_templates/cpp/TcpStream.cpp").string(),

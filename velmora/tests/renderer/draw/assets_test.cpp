@@ -6,8 +6,8 @@
 #include <vector>
 
 #include <test_support/log_capture.hpp>
+#include <vindle/testing/asset_fixture.hpp>
 
-#include "asset_fixture.hpp"
 #include "velmora/renderer/draw/assets.hpp"
 
 namespace {

@@ -3,7 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "asset_fixture.hpp"
+#include <vindle/testing/asset_fixture.hpp>
+
 #include "velmora/renderer/draw/assets.hpp"
 #include "viewer_gl_test.hpp"
 

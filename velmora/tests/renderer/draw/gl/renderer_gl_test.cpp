@@ -8,8 +8,8 @@
 
 #include <kimbly/chacha20.hpp>
 #include <tarnwick/app/history/history.hpp>
+#include <vindle/testing/asset_fixture.hpp>
 
-#include "asset_fixture.hpp"
 #include "renderer/draw/gl/viewer_gl_test.hpp"
 #include "velmora/model/init.hpp"
 #include "velmora/model/turn.hpp"

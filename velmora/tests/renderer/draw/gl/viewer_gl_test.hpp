@@ -1,27 +1,19 @@
 #pragma once
-// Display tests of the viewer's drawers: an engine context over the test's
-// real GL context, a texture framebuffer to draw into, and pixel checks.
+// Display tests of the viewer's drawers: the engine's display fixture, and
+// pixel checks.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
-#include <optional>
-#include <string>
 #include <vector>
 
-#include <ovra/draw.hpp>
-#include <ovra/framebuffer.hpp>
-#include <ovra/testing/gl_test.hpp>
-#include <vindle/context.hpp>
-#include <vindle/window.hpp>
+#include <vindle/testing/context_gl_test.hpp>
 
 #include "velmora/camera.hpp"
 
 namespace velmora::testing {
 
-using Pixel = std::array<std::uint8_t, 4>;
+using vindle::testing::Pixel;
 
 // What a cleared target holds where nothing was drawn.
 constexpr Pixel CLEAR{0, 0, 0, 0};
@@ -46,47 +38,7 @@ inline std::vector<std::uint8_t> as_shown(std::vector<std::uint8_t> pixels) {
     return pixels;
 }
 
-// A window that is only a size: the test draws into texture framebuffers.
-class FixedWindow final : public vindle::window::Window {
-public:
-    kimbly::Vec2Usize real_size() const override { return {64, 64}; }
-    void set_fullscreen(bool) override {}
-
-protected:
-    void present() override {}
-    std::vector<vindle::window::RawEvent> collect() override { return {}; }
-};
-
-struct ViewerGlTest : ovra::testing::GlTest {
-    void SetUp() override {
-        GlTest::SetUp();
-        if (HasFatalFailure()) return;
-        engine = vindle::Vindle::create_with(std::make_unique<FixedWindow>(), ovra, vindle::ContextOptions{}, 2);
-    }
-    void TearDown() override {
-        framebuffer.reset();
-        target.reset();
-        engine.reset();
-        GlTest::TearDown();
-    }
-
-    // A cleared framebuffer of `size` over a fresh texture.
-    ovra::Framebuffer& target_of(kimbly::Vec2Usize size, kimbly::ColorF32 clear = {0, 0, 0, 0}) {
-        framebuffer.reset();
-        target = ovra::Texture2d::new_uninitialized(ovra, size);
-        framebuffer.emplace(ovra, *target);
-        ovra::draw::clear(*framebuffer, clear, 1.0f);
-        return *framebuffer;
-    }
-
-    Pixel pixel(std::uint64_t x, std::uint64_t y) const {
-        return ovra::testing::pixel_at(ovra::testing::read_pixels(*framebuffer), framebuffer->size().x, x, y);
-    }
-
-    std::shared_ptr<vindle::Vindle> engine;
-    std::optional<ovra::Texture2d> target;
-    std::optional<ovra::Framebuffer> framebuffer;
-};
+using ViewerGlTest = vindle::testing::ContextGlTest;
 
 // Looking straight down without perspective at `center`, showing
 // 2 × `half_height` cells from the bottom edge to the top.

@@ -4,8 +4,8 @@
 #include <string>
 
 #include <kimbly/chacha20.hpp>
+#include <vindle/testing/asset_fixture.hpp>
 
-#include "asset_fixture.hpp"
 #include "renderer/draw/gl/viewer_gl_test.hpp"
 #include "renderer/view_fixture.hpp"
 #include "velmora/renderer/draw/assets.hpp"
