@@ -12,7 +12,7 @@
 #include <kimbly/chacha20.hpp>
 #include <tarnwick/app/history/history.hpp>
 
-#include "velmora/game.hpp"
+#include "velmora/renderer/game_history.hpp"
 #include "velmora/model/frames.hpp"
 #include "velmora/model/init.hpp"
 #include "velmora/model/options.hpp"
@@ -23,7 +23,7 @@
 namespace {
 
 using namespace velmora::model;
-using History = tarnwick::app::history::History<velmora::Game, velmora::RendererData>;
+using History = velmora::GameHistory;
 
 constexpr usize HISTORY_TICKS = 1000;
 

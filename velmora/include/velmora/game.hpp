@@ -14,7 +14,6 @@
 #include "velmora/model/options.hpp"
 #include "velmora/model/player_view.hpp"
 #include "velmora/model/validate.hpp"
-#include "velmora/renderer/space/renderer_data.hpp"
 
 namespace velmora {
 
@@ -65,7 +64,5 @@ struct tarnwick::GameTraits<velmora::model::Model> {
 namespace velmora {
 
 using Game = model::Model;
-// What the tick history keeps beside every state for the viewer.
-using RendererData = renderer::space::RendererData;
 
 }  // namespace velmora

@@ -9,7 +9,7 @@
 #include <vindle/context.hpp>
 #include <vindle/ui/theme.hpp>
 
-#include "velmora/game.hpp"
+#include "velmora/renderer/game_history.hpp"
 #include "velmora/renderer/preferences.hpp"
 
 namespace velmora {
@@ -25,3 +25,10 @@ std::unique_ptr<ConfigScreen> new_config_screen(std::shared_ptr<vindle::Vindle> 
                                                 std::unique_ptr<GameRenderer> renderer, Preferences preferences);
 
 }  // namespace velmora
+
+// Each screen is compiled once, in a unit of its own (game_screen.cpp,
+// config_screen.cpp); every other unit only links to it.
+extern template class tarnwick::app::game_screen::GameScreen<velmora::Game, velmora::RendererData,
+                                                             velmora::renderer::RendererPreferences>;
+extern template class tarnwick::app::config_screen::ConfigScreen<velmora::Game, velmora::RendererData,
+                                                                 velmora::renderer::RendererPreferences>;

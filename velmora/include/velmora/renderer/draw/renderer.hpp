@@ -12,7 +12,7 @@
 #include <tarnwick/renderer.hpp>
 #include <vindle/context.hpp>
 
-#include "velmora/game.hpp"
+#include "velmora/renderer/game_history.hpp"
 #include "velmora/renderer/draw/assets.hpp"
 #include "velmora/renderer/draw/debug.hpp"
 #include "velmora/renderer/draw/schematic_renderer.hpp"
