@@ -19,8 +19,8 @@ std::string type_name(const pakko::Schema& schema) {
                           [](const pakko::Struct& record) { return NAMES.camel_case(record.name); },
                           [](const S::OneOf& one_of) { return NAMES.camel_case(one_of.base_name); },
                           [](const S::Enum& enumeration) { return NAMES.camel_case(enumeration.base_name); },
-                          [](const S::Option& option) { return "*" + type_name(*option.inner); },
-                          [](const S::Vec& vec) { return "[]" + type_name(*vec.element); },
+                          [](const S::Option& option) { return fmt::format("*{}", type_name(*option.inner)); },
+                          [](const S::Vec& vec) { return fmt::format("[]{}", type_name(*vec.element)); },
                           [](const S::Map& map) {
                               return fmt::format("map[{}]{}", type_name(*map.key), type_name(*map.value));
                           },

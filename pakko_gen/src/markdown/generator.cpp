@@ -95,10 +95,10 @@ std::string type_name(const pakko::Schema& schema) {
                           [](const pakko::Struct& record) { return record.name.camel_case(); },
                           [](const S::OneOf& one_of) { return one_of.base_name.camel_case(); },
                           [](const S::Enum& enumeration) { return enumeration.base_name.camel_case(); },
-                          [](const S::Option& option) { return "Option<" + type_name(*option.inner) + ">"; },
+                          [](const S::Option& option) { return fmt::format("Option<{}>", type_name(*option.inner)); },
                           [](const S::Vec& vec) { return fmt::format("[{}]", type_name(*vec.element)); },
                           [](const S::Map& map) {
-                              return "Map<" + type_name(*map.key) + " -> " + type_name(*map.value) + ">";
+                              return fmt::format("Map<{} -> {}>", type_name(*map.key), type_name(*map.value));
                           },
                       },
                       schema.value);

@@ -14,7 +14,7 @@ namespace velmora::model {
 
 struct BuildProperties {
     std::vector<EntityType> options;
-    std::optional<usize> init_health;
+    std::optional<usize> init_health = std::nullopt;
 
     bool operator==(const BuildProperties&) const = default;
 };
@@ -45,9 +45,9 @@ struct EntityProperties {
     usize initial_cost = 0;
     usize sight_range = 0;
     usize resource_per_health = 0;
-    std::optional<BuildProperties> build;
-    std::optional<AttackProperties> attack;
-    std::optional<RepairProperties> repair;
+    std::optional<BuildProperties> build = std::nullopt;
+    std::optional<AttackProperties> attack = std::nullopt;
+    std::optional<RepairProperties> repair = std::nullopt;
 
     bool operator==(const EntityProperties&) const = default;
 };
