@@ -26,8 +26,8 @@ std::unique_ptr<ConfigScreen> new_config_screen(std::shared_ptr<vindle::Vindle> 
 
 }  // namespace velmora
 
-// Each screen is compiled once, in a unit of its own (game_screen.cpp,
-// config_screen.cpp); every other unit only links to it.
+// Each screen is compiled once, by game_screen.cpp and config_screen.cpp;
+// every other unit only links to it.
 extern template class tarnwick::app::game_screen::GameScreen<velmora::Game, velmora::RendererData,
                                                              velmora::renderer::RendererPreferences>;
 extern template class tarnwick::app::config_screen::ConfigScreen<velmora::Game, velmora::RendererData,
