@@ -80,10 +80,7 @@ public:
             time_ += playback::view_speed(*view_speed_, base_speed()) * dt;
             advanced = true;
         }
-        if (processor_) {
-            const auto state = history_.current_state();
-            processor_->proceed(&state.game, playback::tick_budget(time_, stored));
-        }
+        if (processor_) processor_->proceed(history_.shown_game(), playback::tick_budget(time_, stored));
         const double max = playback::timeline_max(stored);
         controls_->set_time(playback::timeline_time(time_, max), max, base_speed());
         {
