@@ -105,8 +105,13 @@ public:
         // during a player's debug update.
         *shared_->shown.lock() = std::move(shown);
         shared_->budget.exchange(ticks);
+        shared_->asked.fetch_add(1);
         shared_->parker.unpark();
     }
+
+    // Whether the thread has done all that the last proceed asked and waits
+    // for the next, for whoever must know that nothing more will happen.
+    bool idle() const { return shared_->answered.load() == shared_->asked.load(); }
 
 private:
     struct Shared {
@@ -114,6 +119,9 @@ private:
         std::atomic<std::int32_t> budget{0};
         kimbly::PoisonMutex<std::shared_ptr<const G>> shown;
         Parker parker;
+        // Counts of the calls of proceed, and of those the thread has done.
+        std::atomic<std::uint64_t> asked{0};
+        std::atomic<std::uint64_t> answered{0};
     };
 
     struct Context {
@@ -128,6 +136,8 @@ private:
         auto& processor = context.processor;
         auto* handlers = context.handlers ? &*context.handlers : nullptr;
         while (true) {
+            // Read before the budget, which proceed stores before counting.
+            const std::uint64_t asked = shared.asked.load();
             std::int32_t budget = shared.budget.load();
             if (budget < 0) break;
             if (handlers) {
@@ -135,6 +145,7 @@ private:
                 processor.debug_update(shown.get(), *handlers);
             }
             if (budget == 0 || !shared.budget.compare_exchange_strong(budget, budget - 1)) {
+                if (budget == 0) shared.answered.store(asked);
                 shared.parker.park();
                 continue;
             }

@@ -145,6 +145,8 @@ public:
     }
 
     double time() const { return time_; }
+    // Whether the match thread, if any, has played what the last frame asked.
+    bool match_idle() const { return !processor_ || processor_->idle(); }
     bool paused() const { return *paused_; }
     const History& history() const { return history_; }
 
