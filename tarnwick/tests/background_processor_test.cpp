@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -100,6 +101,19 @@ public:
         action_gate_ = std::move(gate);
     }
     void hold_debug_update(std::shared_ptr<Gate> gate) { update_gate_ = std::move(gate); }
+    // Its interrupt opens the gates, and a call held there then fails, as a
+    // player whose program's connection is shut down does.
+    void make_interruptible() { interruptible_ = true; }
+
+    tarnwick::player::Interrupt interrupter() override {
+        if (!interruptible_) return nullptr;
+        return [gates = std::vector{action_gate_, update_gate_}, cut = cut_] {
+            *cut = true;
+            for (const auto& gate : gates) {
+                if (gate) gate->open();
+            }
+        };
+    }
 
     fake::Action get_action(const fake::View&, DebugInterface* debug) override {
         int call = log_->with([&](Log& log) {
@@ -108,11 +122,13 @@ public:
         });
         if (debug) debug->send(Command{tarnwick::debug::Flush{}});
         if (action_gate_ && call == hold_tick_) action_gate_->wait();
+        fail_if_cut();
         return {};
     }
 
     void debug_update(const fake::View& view, DebugInterface& debug) override {
         if (update_gate_) update_gate_->wait();
+        fail_if_cut();
         debug.send(Command{tarnwick::debug::Clear{}});
         log_->with([&](Log& log) {
             log.debug_views[index_].push_back(view.tick);
@@ -121,8 +137,14 @@ public:
     }
 
 private:
+    void fail_if_cut() const {
+        if (*cut_) throw tarnwick::player::PlayerError(pakko::IoError(pakko::ErrorKind::UnexpectedEof, "shut down"));
+    }
+
     std::shared_ptr<Log> log_;
     std::size_t index_;
+    bool interruptible_ = false;
+    std::shared_ptr<std::atomic<bool>> cut_ = std::make_shared<std::atomic<bool>>(false);
     int hold_tick_ = 0;
     std::shared_ptr<Gate> action_gate_;
     std::shared_ptr<Gate> update_gate_;
@@ -185,9 +207,7 @@ TEST(BackgroundGameProcessor, ProceedWithNoTicksOnlySendsDebugUpdatesOfTheShownS
     // Nothing shown yet: the processor's own game.
     ASSERT_TRUE(log->wait_until([](Log& l) { return updates(l) == 1 && l.debug_views[1].size() == 1; }));
     for (fake::usize frame = 1; frame <= 3; ++frame) {
-        G shown = shown_at(10 + frame);
-        background.proceed(&shown, 0);
-        shown.tick = 99;  // the processor keeps its own copy
+        background.proceed(std::make_shared<const G>(shown_at(10 + frame)), 0);
         ASSERT_TRUE(log->wait_until([&](Log& l) { return l.debug_views[1].size() == frame + 1; }));
     }
     ASSERT_FALSE(background.stop());
@@ -255,9 +275,9 @@ TEST(BackgroundGameProcessor, AFinishedGameOnlyCostsDebugUpdates) {
     ASSERT_TRUE(log->wait_until([](Log& l) { return pushed(l) == 2; }));
     for (std::int32_t ticks : {0, 3}) {
         // A shown state of its own marks the passes this call caused.
-        const G shown = shown_at(50 + static_cast<fake::usize>(ticks));
-        background.proceed(&shown, ticks);
-        ASSERT_TRUE(log->wait_until([&](Log& l) { return l.debug_views[0].back() == shown.tick; }));
+        const auto shown = std::make_shared<const G>(shown_at(50 + static_cast<fake::usize>(ticks)));
+        background.proceed(shown, ticks);
+        ASSERT_TRUE(log->wait_until([&](Log& l) { return l.debug_views[0].back() == shown->tick; }));
     }
     ASSERT_FALSE(background.stop());
     EXPECT_EQ(log->with(pushed), 2u);
@@ -300,6 +320,34 @@ TEST(BackgroundGameProcessor, StoppingWaitsForTheTickInProgressAndReleasesThePla
     EXPECT_EQ(at_return, std::pair(std::size_t{1}, 2));
 }
 
+// A player program that neither answers nor reads must not hold the stop:
+// its request is cut off, the tick it held is not played, and the player
+// is not taken for crashed (nothing is logged or commented).
+TEST(BackgroundGameProcessor, StoppingCutsOffAPlayerThatKeepsTheMatchWaiting) {
+    for (const bool in_debug_update : {false, true}) {
+        SCOPED_TRACE(in_debug_update ? "in a debug update" : "asked for its action");
+        auto match = new_match(20);
+        auto log = match.log;
+        auto gate = std::make_shared<Gate>();
+        if (in_debug_update) {
+            match.second->hold_debug_update(gate);
+        } else {
+            match.second->hold_action(1, gate);
+        }
+        match.second->make_interruptible();
+        Background background = start(match, recording_handlers(log));
+        background.proceed(nullptr, 1);
+        ASSERT_TRUE(gate->wait_arrival());
+        // Never opened by the test: only the stop can end the wait.
+        EXPECT_FALSE(background.stop());
+        log->with([](Log& l) {
+            EXPECT_TRUE(l.pushed.empty());
+            EXPECT_EQ(l.players_destroyed, 2);
+            return 0;
+        });
+    }
+}
+
 TEST(BackgroundGameProcessor, ProceedDoesNotWaitForAPlayersDebugUpdate) {
     auto match = new_match(20);
     auto log = match.log;
@@ -309,8 +357,7 @@ TEST(BackgroundGameProcessor, ProceedDoesNotWaitForAPlayersDebugUpdate) {
     ASSERT_TRUE(gate->wait_arrival());
     // A player program paused in a debugger must not freeze the viewer.
     auto frame = std::async(std::launch::async, [&] {
-        G shown = shown_at(4);
-        background.proceed(&shown, 0);
+        background.proceed(std::make_shared<const G>(shown_at(4)), 0);
     });
     bool returned = frame.wait_for(2s) == std::future_status::ready;
     gate->open();

@@ -71,6 +71,9 @@ struct Drawing {
     std::string text;
     bool operator==(const Drawing&) const = default;
 };
+constexpr auto pakko_describe(pakko::Tag<Drawing>) {
+    return pakko::record<Drawing>("Drawing", pakko::no_doc(), pakko::field("text", &Drawing::text));
+}
 
 // The renderer's stand-in: one line per update it was given, so that the
 // arguments of every update show in the stored data.
@@ -229,9 +232,12 @@ TEST(HistorySnapshot, RebuildsFromTheNearestWholeEntryOnlyWhenItMustGoBack) {
     for (const auto& move : moves) {
         history::HistorySnapshot<Board> snapshot{states[0], 0};
         snapshot.go_to(move.from, entries);
+        // A value handed out (to a frame, to the match thread) stays as it was.
+        const auto held = snapshot.value;
         board::board_updates = 0;
         snapshot.go_to(move.to, entries);
-        EXPECT_EQ(snapshot.value, states[move.to]) << move.from << " -> " << move.to;
+        EXPECT_EQ(*snapshot.value, states[move.to]) << move.from << " -> " << move.to;
+        EXPECT_EQ(*held, states[move.from]) << move.from << " -> " << move.to;
         EXPECT_EQ(snapshot.index, move.to);
         EXPECT_EQ(board::board_updates, move.updates) << move.from << " -> " << move.to;
     }

@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -283,6 +284,37 @@ TEST(TcpPlayer, ClientSilentBeyondTheTimeOutFailsTheRequest) {
     const auto waited = Clock::now() - start;
     EXPECT_GE(waited, 450ms);
     EXPECT_LT(waited, 2s);
+}
+
+// The owner of a match stops it whatever the client does: an interrupt
+// from another thread ends the request the client leaves waiting, without
+// any time-out configured.
+TEST(TcpPlayer, AnInterruptEndsTheRequestASilentClientLeavesWaiting) {
+    const auto port = free_port();
+    auto pending = Player::create(options_on(port));
+    auto client = connect_with_token(port, "");
+    auto player = ready(pending.wait());
+    ASSERT_TRUE(player);
+    auto interrupt = player->interrupter();
+    ASSERT_TRUE(interrupt);
+
+    std::optional<pakko::ErrorKind> failure;
+    kimbly::Thread request("request", [&] {
+        try {
+            player->get_action(fake::View{0, 0}, nullptr);
+        } catch (const tarnwick::player::PlayerError& error) {
+            failure = error.io_error().kind();
+        }
+    });
+    // The request is out, so the player waits for the answer from now on.
+    pakko::read<Server>(client);
+    interrupt();
+    request.join();
+    EXPECT_EQ(failure, pakko::ErrorKind::UnexpectedEof);
+
+    // Once the player is gone the interrupt reaches nothing.
+    player.reset();
+    interrupt();
 }
 
 TEST(TcpPlayer, TimeOutInMilliseconds) {

@@ -9,6 +9,7 @@
 #include "velmora/model/player_view_encoding.hpp"
 #include "velmora/model/results.hpp"
 #include "velmora/model/turn.hpp"
+#include "velmora/renderer/debug_items.hpp"
 
 using Traits = tarnwick::GameTraits<velmora::model::Model>;
 
@@ -47,3 +48,5 @@ void Traits::validate(const Model& model) { velmora::model::validate_model(model
 void Traits::validate_delta(const Model& model, const velmora::model::ModelDelta& delta) {
     velmora::model::validate_delta(model, delta);
 }
+
+void Traits::fit_debug_data(DebugData& data) { velmora::renderer::debug::fit_to_screen(data); }

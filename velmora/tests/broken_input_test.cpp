@@ -14,10 +14,14 @@
 #include <tarnwick/net/tcp_listener.hpp>
 #include <tarnwick/net/tcp_stream.hpp>
 #include <kimbly/diff.hpp>
+#include <tarnwick/app/history/history.hpp>
+#include <test_support/log_capture.hpp>
+#include <test_support/waits.hpp>
 #include <pakko/pakko.hpp>
 
 #include "program_process.hpp"
 #include "scripted_client.hpp"
+#include "velmora/game.hpp"
 #include "velmora/model/init.hpp"
 #include "velmora/model/options.hpp"
 
@@ -118,6 +122,71 @@ TEST_F(BrokenInputTest, RepeatOfADamagedGameLogStopsNamingTheFault) {
     auto outcome = run({"--batch-mode", "--config", cfg, "--repeat", path("match.log").string(), "--save-results",
                         path("results.json").string()});
     EXPECT_EQ(outcome.status, 0) << outcome.err;
+}
+
+// The viewer's replay gets the checks of a repeat: a bad first state is
+// refused at once, and a bad tick ends the reading after the last good one,
+// whose states stay shown.
+TEST_F(BrokenInputTest, AReplayStopsReadingAtTheLastGoodTickNamingTheFault) {
+    using History = tarnwick::app::history::History<Model, velmora::RendererData>;
+    const Model first = first_state();
+    const ModelDelta quiet = tick_delta(first, [](ModelDelta&) {});
+    struct Case {
+        const char* name;
+        bool in_first_state;
+        std::function<void(Model&)> damage_first;
+        std::function<void(ModelDelta&)> damage_tick;
+        std::string reason;
+    };
+    const auto fine = [](auto&) {};
+    const Case cases[] = {
+        {"state: map of 20000 cells", true, [](Model& m) { m.map_size = 20000; }, fine,
+         "map size 20000 is outside 1..1024"},
+        {"state: player index 5", true, [](Model& m) { m.players.get(2)->index = 5; }, fine,
+         "player 2 has index 5, not below the player count 2"},
+        {"state: entity properties missing", true,
+         [](Model& m) { m.entity_properties.value.erase(velmora::model::EntityType::MeleeUnit); }, fine,
+         "entity properties lack MeleeUnit"},
+        {"tick: map of 2^31-1", false, fine, [](ModelDelta& d) { d.of<&Model::map_size>() = 2147483647; },
+         "map size 2147483647 is outside 1..1024"},
+        {"tick: player index 1000", false, fine,
+         [](ModelDelta& d) { d.of<&Model::players>().changed.emplace_back(2, velmora::model::Player{2, 1000, 0, 50}); },
+         "player 2 has index 1000, not below the player count 2"},
+        {"tick: a player added", false, fine,
+         [&](ModelDelta& d) {
+             d.of<&Model::players>().added.push_back(velmora::model::Player{first.next_id, 2, 0, 0});
+             d.of<&Model::next_id>() = first.next_id + 1;
+         },
+         "a tick changes the player count from 2 to 3"},
+    };
+    for (const auto& c : cases) {
+        IN_CHILD_WITH_LOG(kimbly::logger::LevelFilter::Error, ([&] {
+            SCOPED_TRACE(c.name);
+            const auto file = path("replay.log");
+            Model state = first;
+            c.damage_first(state);
+            write_file(file, game_log(state, {quiet, tick_delta(first, c.damage_tick), quiet}));
+            if (c.in_first_state) {
+                try {
+                    History::load(file);
+                    ADD_FAILURE() << "loaded";
+                } catch (const std::exception& error) {
+                    EXPECT_EQ(std::string(error.what()), c.reason);
+                }
+                return;
+            }
+            auto history = History::load(file);
+            ASSERT_TRUE(test_support::poll_until([&] {
+                return !test_support::LogCapture::records("kimbly::logger").empty();
+            }));
+            EXPECT_EQ(history.stored_states(), 2u);
+            history.go_to(5, false);
+            EXPECT_EQ(history.current_state().game.current_tick, first.current_tick + 1);
+            const auto records = test_support::LogCapture::records("kimbly::logger");
+            EXPECT_TRUE(records[0].starts_with("ERROR panicked at 'Error while reading replay: " + c.reason + "'"))
+                << records[0];
+        }));
+    }
 }
 
 TEST_F(BrokenInputTest, MatchesOverBeforeTheirFirstTickStillWriteTheirResults) {

@@ -1,6 +1,7 @@
 #pragma once
 // A player of a match, as the processor drives it.
 #include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -29,6 +30,11 @@ using DebugHandlersOf = debug::DebugHandlers<DebugDataOf<G>, DebugStateOf<G>>;
 template <Game G>
 using DebugCommandOf = debug::DebugCommand<DebugDataOf<G>>;
 
+// Ends, from another thread, a player's request that waits on its program:
+// the request then fails. Safe to call at any time, also after the player is
+// gone.
+using Interrupt = std::function<void()>;
+
 // Both operations throw PlayerError on failure.
 template <Game G>
 class Player {
@@ -44,6 +50,8 @@ public:
         return get_action(GameTraits<G>::player_view(state, player_index), debug_interface);
     }
     virtual void debug_update(const PlayerViewOf<G>& view, DebugInterfaceOf<G>& debug_interface) = 0;
+    // None for a player that never waits on anything outside the program.
+    virtual Interrupt interrupter() { return nullptr; }
 };
 
 }  // namespace tarnwick::player

@@ -59,6 +59,7 @@ Connection accept_client(net::TcpListener listener, const TcpPlayerOptions& opti
     // The stream player hands over every message whole, in one write: a
     // buffer in between would only copy it once more.
     auto writer = std::make_unique<net::TcpStream>(stream.try_clone());
+    auto interruption = std::make_shared<net::SocketInterrupt>(stream.try_clone());
     auto buffered = std::make_unique<net::BufferedReader>(std::move(stream));
     net::TcpStream& socket = buffered->stream();
     // The token is bounded like an answer: its length comes from the client.
@@ -74,12 +75,12 @@ Connection accept_client(net::TcpListener listener, const TcpPlayerOptions& opti
         if (!stop.stop_requested()) throw;
         // Connected but no longer wanted: handed back like a ready player
         // nobody took, which the client hears as Finish.
-        return Connection{reader.release(), std::move(writer)};
+        return Connection{reader.release(), std::move(writer), std::move(interruption)};
     }
     if (options.token && token != *options.token) {
         throw pakko::IoError(pakko::ErrorKind::Other, "Token mismatch");
     }
-    return Connection{reader.release(), std::move(writer)};
+    return Connection{reader.release(), std::move(writer), std::move(interruption)};
 }
 
 void log_dropped(std::uint16_t port) { kimbly::logger::info(LOG_TARGET, "Dropping tcp player on port {}", port); }

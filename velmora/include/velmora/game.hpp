@@ -59,6 +59,8 @@ struct tarnwick::GameTraits<velmora::model::Model> {
     // delta of a game log that does not fit the state before it.
     static void validate(const Model& model);
     static void validate_delta(const Model& model, const velmora::model::ModelDelta& delta);
+    // Cuts debug data received from a player to what a screen can show.
+    static void fit_debug_data(DebugData& data);
 };
 
 namespace velmora {

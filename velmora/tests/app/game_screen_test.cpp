@@ -2,10 +2,8 @@
 
 #include <GLFW/glfw3.h>
 
-#include <chrono>
 #include <fstream>
 #include <sstream>
-#include <thread>
 
 #include <pakko/json.hpp>
 #include <test_support/waits.hpp>
@@ -115,14 +113,14 @@ TEST_F(GameScreenTest, PausedAtThreePointFourLeftStepsBackToZeroAndRightStopsAtT
 TEST_F(GameScreenTest, ALiveMatchIsPlayedOneTickAheadOfTheShownTime) {
     GameScreen screen(engine.vindle, new_full(velmora::testing::quick_start_match(5)), doubles.renderer(),
                       doubles.preferences());
-    // A tick played too early has no event to wait on: these pauses give
-    // it the time to show.
+    // Once the match thread has done what a frame asked, a tick played too
+    // early would be stored.
     screen.update(0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(test_support::poll_until([&] { return screen.match_idle(); }));
     EXPECT_EQ(screen.history().stored_states(), 1u);
     screen.update(0.1);
     EXPECT_TRUE(holds(screen.history(), 2));
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(test_support::poll_until([&] { return screen.match_idle(); }));
     EXPECT_EQ(screen.history().stored_states(), 2u);
     screen.update(1.0);
     EXPECT_TRUE(holds(screen.history(), 4));

@@ -24,6 +24,7 @@
 #include <pakko/io.hpp>
 #include <pakko/json_value.hpp>
 
+#include "tarnwick/net/socket_interrupt.hpp"
 #include "tarnwick/net/tcp_listener.hpp"
 #include "tarnwick/player.hpp"
 #include "tarnwick/player/stream.hpp"
@@ -58,10 +59,12 @@ constexpr auto pakko_describe(pakko::Tag<TcpPlayerOptions>) {
                             pakko::field("timeout", &O::timeout), pakko::field("token", &O::token));
 }
 
-// The two ends of an accepted, checked connection.
+// The two ends of an accepted, checked connection, and the way to end what
+// waits on it.
 struct Connection {
     std::unique_ptr<pakko::Reader> reader;
     std::unique_ptr<pakko::Writer> writer;
+    std::shared_ptr<net::SocketInterrupt> interrupt;
 };
 
 // Binds (host, port), logging "Waiting for connection on port {}" on success;
@@ -91,7 +94,16 @@ public:
     static Pending create(TcpPlayerOptions options);
 
     TcpPlayer(Connection connection, std::uint16_t port)
-        : stream_(std::move(connection.reader), std::move(connection.writer)), port_(port) {}
+        : interrupt_(std::move(connection.interrupt)),
+          stream_(std::move(connection.reader), std::move(connection.writer)),
+          port_(port) {}
+    TcpPlayer(const TcpPlayer&) = delete;
+    TcpPlayer& operator=(const TcpPlayer&) = delete;
+    // The interrupt's own handle goes first, so that the connection closes
+    // with the stream, after its Finish, as if there were none.
+    ~TcpPlayer() override {
+        if (interrupt_) interrupt_->release();
+    }
 
     ActionOf<G> get_action(const PlayerViewOf<G>& view, DebugInterfaceOf<G>* debug_interface) override {
         return stream_.get_action(view, debug_interface);
@@ -103,10 +115,15 @@ public:
     void debug_update(const PlayerViewOf<G>& view, DebugInterfaceOf<G>& debug_interface) override {
         stream_.debug_update(view, debug_interface);
     }
+    Interrupt interrupter() override {
+        if (!interrupt_) return nullptr;
+        return [interrupt = interrupt_] { interrupt->interrupt(); };
+    }
 
     std::uint16_t port() const { return port_; }
 
 private:
+    std::shared_ptr<net::SocketInterrupt> interrupt_;
     stream::StreamPlayer<G> stream_;
     std::uint16_t port_;
 };

@@ -62,10 +62,14 @@ public:
             // go when the thread ends, whichever way it ends.
             auto owned = std::move(context);
             Shared& shared = *owned->shared;
-            std::stop_callback on_stop(stop, [&shared] {
-                shared.budget.exchange(-1);
-                shared.parker.unpark();
-            });
+            // A player program that neither answers nor reads would otherwise
+            // hold the stop for as long as it likes.
+            std::stop_callback on_stop(
+                stop, [&shared, interrupters = owned->processor.interrupters(stop)] {
+                    shared.budget.exchange(-1);
+                    shared.parker.unpark();
+                    for (const auto& interrupt : interrupters) interrupt();
+                });
             run(*owned);
         });
     }
@@ -77,8 +81,9 @@ public:
     // destructor has nobody to tell and must never stop the program.
     ~BackgroundGameProcessor() = default;
 
-    // Stops the thread after the tick in progress (players' time-outs
-    // included) and waits for it. True when it had ended by a fatal stop,
+    // Stops the thread and waits for it. A tick in progress whose players
+    // have not all answered is left unplayed: their programs are cut off
+    // rather than waited for. True when it had ended by a fatal stop,
     // which the caller answers, typically by stopping with STOP_FAILED. Later
     // calls give the same answer.
     [[nodiscard]] bool stop() {
@@ -86,21 +91,27 @@ public:
         return thread_.join();
     }
 
-    // Asks the thread to stop after the tick in progress without waiting for
-    // it; stop() then waits.
+    // Asks the thread to stop as stop() does without waiting for it; stop()
+    // then waits.
     void request_stop() noexcept { thread_.request_stop(); }
 
     std::size_t player_count() const { return player_count_; }
 
     // `ticks`: how many more ticks may be played, replacing what was left.
-    void proceed(const G* shown, std::int32_t ticks) {
-        // Made before the lock: the thread only ever holds the lock to take
-        // the pointer, never during a player's debug update.
-        std::shared_ptr<const G> copy = shown ? std::make_shared<const G>(*shown) : nullptr;
-        *shared_->shown.lock() = std::move(copy);
+    // `shown` (the current state when null) is shared, never copied: it must
+    // stay unchanged while anyone holds it.
+    void proceed(std::shared_ptr<const G> shown, std::int32_t ticks) {
+        // The thread only ever holds the lock to take the pointer, never
+        // during a player's debug update.
+        *shared_->shown.lock() = std::move(shown);
         shared_->budget.exchange(ticks);
+        shared_->asked.fetch_add(1);
         shared_->parker.unpark();
     }
+
+    // Whether the thread has done all that the last proceed asked and waits
+    // for the next, for whoever must know that nothing more will happen.
+    bool idle() const { return shared_->answered.load() == shared_->asked.load(); }
 
 private:
     struct Shared {
@@ -108,6 +119,9 @@ private:
         std::atomic<std::int32_t> budget{0};
         kimbly::PoisonMutex<std::shared_ptr<const G>> shown;
         Parker parker;
+        // Counts of the calls of proceed, and of those the thread has done.
+        std::atomic<std::uint64_t> asked{0};
+        std::atomic<std::uint64_t> answered{0};
     };
 
     struct Context {
@@ -122,6 +136,8 @@ private:
         auto& processor = context.processor;
         auto* handlers = context.handlers ? &*context.handlers : nullptr;
         while (true) {
+            // Read before the budget, which proceed stores before counting.
+            const std::uint64_t asked = shared.asked.load();
             std::int32_t budget = shared.budget.load();
             if (budget < 0) break;
             if (handlers) {
@@ -129,6 +145,7 @@ private:
                 processor.debug_update(shown.get(), *handlers);
             }
             if (budget == 0 || !shared.budget.compare_exchange_strong(budget, budget - 1)) {
+                if (budget == 0) shared.answered.store(asked);
                 shared.parker.park();
                 continue;
             }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <utility>
 #include <variant>
@@ -16,6 +17,7 @@
 #include <kimbly/logger.hpp>
 #include <kimbly/panic.hpp>
 #include <kimbly/rng.hpp>
+#include <kimbly/thread.hpp>
 
 #include "tarnwick/game.hpp"
 #include "tarnwick/lib/byte_source.hpp"
@@ -97,6 +99,7 @@ public:
                     actions.emplace(index, players_[index]->get_action_from_state(state, index, nullptr));
                 }
             } catch (const player::PlayerError& error) {
+                end_if_interrupted();
                 note_failure(index, error);
             }
         }
@@ -124,10 +127,26 @@ public:
                 player::DebugInterfaceOf<G> debug_interface(index, handlers, true);
                 players_[index]->debug_update(view, debug_interface);
             } catch (const player::PlayerError& error) {
+                end_if_interrupted();
                 players_[index].reset();
                 note_failure(index, error);
             }
         }
+    }
+
+    // What ends each live player's waiting request from another thread, for
+    // a driver that must be able to stop the match whatever the players'
+    // programs do. Once `stop` is requested, a request that fails is taken
+    // for the driver's doing: the tick or debug update in progress ends with
+    // kimbly::StopRequested, unplayed, and nobody is removed or commented.
+    std::vector<player::Interrupt> interrupters(std::stop_token stop) {
+        stop_ = std::move(stop);
+        std::vector<player::Interrupt> found;
+        for (const auto& player : players_) {
+            if (!player) continue;
+            if (auto interrupt = player->interrupter()) found.push_back(std::move(interrupt));
+        }
+        return found;
     }
 
     Strategy& strategy() { return *strategy_; }
@@ -151,6 +170,10 @@ public:
 private:
     explicit GameProcessor(PlayerSlots<G> players)
         : players_(std::move(players)), comments_(players_.size()) {}
+
+    void end_if_interrupted() const {
+        if (stop_.stop_requested()) throw kimbly::StopRequested{};
+    }
 
     void note_failure(std::size_t index, const player::PlayerError& error) {
         log_player_error(error);
@@ -181,6 +204,7 @@ private:
     std::uint64_t tick_count_ = 0;
     TickHandler<G> tick_handler_;
     ResultsHandler<G> results_handler_;
+    std::stop_token stop_;
 };
 
 }  // namespace tarnwick::processor

@@ -3,6 +3,7 @@
 // the rules, and the players' actions are ignored.
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,17 +25,47 @@ inline constexpr std::string_view READ_FAILED = "Failed to read game log";
 // `validate(const G&)` and `validate_delta(const G&, const Delta&)`, which
 // throw for a state the rules must not see and for a delta that does not fit
 // the state it is applied to.
-template <Game G>
+template <class G>
 void validate_state(const G& state) {
     if constexpr (requires { GameTraits<G>::validate(state); }) GameTraits<G>::validate(state);
 }
 
 // Throws pakko::IoError or the game's own error.
-template <Game G>
+template <class G>
 G read_initial_state(pakko::Reader& reader) {
     G state = pakko::read<G>(reader);
     validate_state(state);
     return state;
+}
+
+// The players a state of game `G` has, for games that count them.
+template <class G>
+std::optional<std::size_t> logged_player_count(const G& state) {
+    if constexpr (requires { GameTraits<G>::player_count(state); }) {
+        return GameTraits<G>::player_count(state);
+    } else {
+        return std::nullopt;
+    }
+}
+
+// Applies a delta read from a game log to `state` with the checks of a loaded
+// state; the state must keep its player count, which slots and colours were
+// given for. Throws pakko::IoError or the game's own error, after which
+// `state` is not to be used.
+template <class G>
+void apply_logged_delta(G& state, const typename kimbly::Diff<G>::Delta& delta) {
+    if constexpr (requires { GameTraits<G>::validate_delta(state, delta); }) {
+        GameTraits<G>::validate_delta(state, delta);
+    }
+    const auto before = logged_player_count(state);
+    kimbly::update(state, delta);
+    validate_state(state);
+    const auto after = logged_player_count(state);
+    if (before != after) {
+        throw pakko::IoError(pakko::ErrorKind::InvalidData, "a tick changes the player count from " +
+                                                                std::to_string(before.value_or(0)) + " to " +
+                                                                std::to_string(after.value_or(0)));
+    }
 }
 
 template <Game G>
@@ -45,13 +76,12 @@ public:
     explicit Repeat(std::unique_ptr<ByteSource> source)
         : reader_(std::move(source)),
           game_(kimbly::expect([&] { return read_initial_state<G>(reader_); }, READ_FAILED)),
-          player_count_(GameTraits<G>::player_count(game_)),
           finished_(log_exhausted()) {}
 
     std::vector<EventOf<G>> process_turn(ActionMap<G>&) override {
         if (finished_) kimbly::panic("assertion failed: !self.finished()");
         auto events = kimbly::expect([&] { return pakko::read<std::vector<EventOf<G>>>(reader_); }, READ_FAILED);
-        kimbly::expect([&] { apply(pakko::read<Delta>(reader_)); }, READ_FAILED);
+        kimbly::expect([&] { apply_logged_delta(game_, pakko::read<Delta>(reader_)); }, READ_FAILED);
         finished_ = log_exhausted();
         return events;
     }
@@ -60,22 +90,6 @@ public:
     bool finished() const override { return finished_; }
 
 private:
-    // The match's player slots were counted against the first state, so a
-    // later one must keep its players.
-    void apply(const Delta& delta) {
-        if constexpr (requires { GameTraits<G>::validate_delta(game_, delta); }) {
-            GameTraits<G>::validate_delta(game_, delta);
-        }
-        kimbly::update(game_, delta);
-        validate_state(game_);
-        const std::size_t count = GameTraits<G>::player_count(game_);
-        if (count != player_count_) {
-            throw pakko::IoError(pakko::ErrorKind::InvalidData,
-                                 "a tick changes the player count from " + std::to_string(player_count_) + " to " +
-                                     std::to_string(count));
-        }
-    }
-
     // The log may end after any whole tick record; a record cut short fails
     // when it is read, never here.
     bool log_exhausted() {
@@ -84,7 +98,6 @@ private:
 
     BufferedSource reader_;
     G game_;
-    std::size_t player_count_;
     bool finished_;
 };
 

@@ -5,11 +5,18 @@
 #include <fmt/format.h>
 
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <string>
 #include <thread>
 
 #include <ovra/testing/gl_test.hpp>
 #include <pakko/pakko.hpp>
+#include <kimbly/thread.hpp>
 #include <tarnwick/lib/byte_source.hpp>
+#include <tarnwick/net/tcp_listener.hpp>
+#include <tarnwick/net/tcp_stream.hpp>
 
 #include "../../program_process.hpp"
 #include "../game_log_fixture.hpp"
@@ -33,8 +40,10 @@ struct Look {
 class WindowProcess : public ProgramTest {
 protected:
     // Runs the program with `args`, saves what its window shows as `picture`
-    // in the build folder after `shown_for`, then closes the window.
-    Look run_and_close(std::vector<std::string> args, const std::string& picture, std::chrono::seconds shown_for) {
+    // in the build folder after `shown_for`, then closes the window; the
+    // program must then end within `exit_within`.
+    Look run_and_close(std::vector<std::string> args, const std::string& picture, std::chrono::seconds shown_for,
+                       std::chrono::seconds exit_within = 60s) {
         Look look;
         velmora::testing::XServer server;
         EXPECT_TRUE(server.display().has_value()) << "no X server";
@@ -54,7 +63,7 @@ protected:
             EXPECT_TRUE(ovra::testing::write_png(fmt::format("{}/{}", VELMORA_BINARY_DIR, picture), look.size, look.pixels));
             x11.close(*window);
         }
-        const Outcome outcome = process.wait_at_most(60s);
+        const Outcome outcome = process.wait_at_most(exit_within);
         EXPECT_EQ(outcome.status, 0) << outcome.err;
         return look;
     }
@@ -107,6 +116,35 @@ TEST_F(WindowProcess, AReplayIsShownOnTheGameScreen) {
     ASSERT_FALSE(look.pixels.empty());
     // The configuration screen's black is nowhere: the match fills the window.
     EXPECT_LT(count_near(look, {0, 0, 0}, 2), look.pixels.size() / 8);
+}
+
+// A client that sent its token and then neither answers nor reads: closing
+// the window still ends the program at once, its game log whole.
+TEST_F(WindowProcess, ClosingTheWindowEndsTheProgramWhileAClientStaysSilent) {
+    const auto port = tarnwick::net::TcpListener::bind("127.0.0.1", 0).local_port();
+    const std::string config_path =
+        config("config.json", match_config(fmt::format(R"("QuickStart", {{"Tcp": {{"port": {}}}}})", port), 11, 40));
+    kimbly::Thread client("silent client", [port](const std::stop_token& stop) {
+        std::optional<tarnwick::net::TcpStream> stream;
+        while (!stream && !stop.stop_requested()) {
+            try {
+                stream.emplace(tarnwick::net::TcpStream::connect("127.0.0.1", port));
+            } catch (const pakko::IoError&) {
+                std::this_thread::sleep_for(100ms);  // the program has not bound the port yet
+            }
+        }
+        if (!stream) return;
+        pakko::write(*stream, std::string());
+        std::mutex mutex;
+        std::condition_variable_any until_stopped;
+        std::unique_lock lock(mutex);
+        until_stopped.wait(lock, stop, [] { return false; });
+    });
+    // Without a time-out configured, the program would wait for the client
+    // as long as the client likes.
+    run_and_close({"--config", config_path, "--save-replay", path("live.log").string()}, "window_silent_client.png",
+                  LOOK_AFTER, 5s);
+    EXPECT_GE(decode_log(path("live.log")).size(), 1u);
 }
 
 TEST_F(WindowProcess, ALiveMatchSavesTheSameTicksAsTheBatchModeOfItsSeed) {

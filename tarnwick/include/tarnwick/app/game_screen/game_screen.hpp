@@ -80,10 +80,7 @@ public:
             time_ += playback::view_speed(*view_speed_, base_speed()) * dt;
             advanced = true;
         }
-        if (processor_) {
-            const auto state = history_.current_state();
-            processor_->proceed(&state.game, playback::tick_budget(time_, stored));
-        }
+        if (processor_) processor_->proceed(history_.shown_game(), playback::tick_budget(time_, stored));
         const double max = playback::timeline_max(stored);
         controls_->set_time(playback::timeline_time(time_, max), max, base_speed());
         {
@@ -148,6 +145,8 @@ public:
     }
 
     double time() const { return time_; }
+    // Whether the match thread, if any, has played what the last frame asked.
+    bool match_idle() const { return !processor_ || processor_->idle(); }
     bool paused() const { return *paused_; }
     const History& history() const { return history_; }
 

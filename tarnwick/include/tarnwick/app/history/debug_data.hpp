@@ -3,12 +3,15 @@
 // gather in `pending` and become visible in `shown` on a flush; with
 // auto-flush on (the default of every fresh record) each command flushes.
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
+
+#include <pakko/measure.hpp>
 
 #include "tarnwick/debug.hpp"
 
@@ -21,6 +24,9 @@ struct PlayerDebugData {
     bool clear = false;
     bool flushed = false;
     bool auto_flush = true;
+    // The measured sizes of the two lists.
+    std::uint64_t pending_bytes = 0;
+    std::uint64_t shown_bytes = 0;
 
     bool operator==(const PlayerDebugData&) const = default;
 
@@ -28,21 +34,28 @@ struct PlayerDebugData {
         if (clear) {
             clear = false;
             shown.clear();
+            shown_bytes = 0;
         }
         for (auto& item : pending) shown.push_back(std::move(item));
         pending.clear();
+        shown_bytes += std::exchange(pending_bytes, 0);
         flushed = true;
     }
+
+    // What the lists hold, by the measure of pakko::measured_size.
+    std::uint64_t kept_bytes() const { return pending_bytes + shown_bytes; }
 
     void apply(debug::DebugCommand<Data> command) {
         std::visit(
             [&](auto& alternative) {
                 using C = std::decay_t<decltype(alternative)>;
                 if constexpr (std::is_same_v<C, debug::Add<Data>>) {
+                    pending_bytes += pakko::measured_size(alternative.data);
                     pending.push_back(std::move(alternative.data));
                 } else if constexpr (std::is_same_v<C, debug::Clear>) {
                     clear = true;
                     pending.clear();
+                    pending_bytes = 0;
                 } else if constexpr (std::is_same_v<C, debug::SetAutoFlush>) {
                     auto_flush = alternative.enable;
                 } else {

@@ -5,6 +5,7 @@
 // and the work of rebuilding any tick.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -70,11 +71,16 @@ void apply_entry(T& value, const HistoryEntry<T>& entry) {
 }
 
 // A value rebuilt from an entry list, remembering which entry it equals, so
-// that moving forward by one tick applies one entry.
+// that moving forward by one tick applies one entry. The value is shared
+// frozen: whoever holds it (a frame, the match thread) keeps it unchanged
+// while the snapshot moves on to a value of its own.
 template <kimbly::Diffable T>
 struct HistorySnapshot {
-    T value;
+    std::shared_ptr<const T> value;
     std::size_t index = 0;
+
+    HistorySnapshot(T first, std::size_t first_index)
+        : value(std::make_shared<const T>(std::move(first))), index(first_index) {}
 
     void go_to(std::size_t target, const std::vector<HistoryEntry<T>>& entries) {
         if (target >= entries.size()) kimbly::panic("History snapshot moved beyond the stored entries");
@@ -82,11 +88,16 @@ struct HistorySnapshot {
         while (full > 0 && !std::holds_alternative<FullEntry<T>>(entries[full - 1])) --full;
         if (full == 0) kimbly::panic("Didn't find full entry in history");
         --full;
+        if (target == index) return;
+        std::shared_ptr<T> next;
         if (target < index || index < full) {
-            value = std::get<FullEntry<T>>(entries[full]).value;
+            next = std::make_shared<T>(std::get<FullEntry<T>>(entries[full]).value);
             index = full;
+        } else {
+            next = std::make_shared<T>(*value);
         }
-        for (std::size_t next = index + 1; next <= target; ++next) apply_entry(value, entries[next]);
+        for (std::size_t step = index + 1; step <= target; ++step) apply_entry(*next, entries[step]);
+        value = std::move(next);
         index = target;
     }
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -28,6 +29,7 @@
 #include "tarnwick/app/history/shared_state.hpp"
 #include "tarnwick/debug.hpp"
 #include "tarnwick/lib/byte_source.hpp"
+#include "tarnwick/processor/repeat.hpp"
 
 namespace tarnwick::app::history {
 
@@ -44,14 +46,15 @@ struct PreviousState {
     const DebugDataMap<Data>& debug_data;
 };
 
-// The shown tick; refers into the History and is valid until its next go_to.
+// The shown tick; refers into the History's frozen snapshots and is valid
+// until its next go_to. Making one copies nothing.
 template <class G, class R, class Data, class Event>
 struct CurrentState {
     const G& game;
     const R& renderer_data;
     const DebugDataMap<Data>& debug_data;
     std::optional<PreviousState<G, R, Data>> previous;
-    DebugDataMap<Data> debug_update_data;
+    const DebugDataMap<Data>& debug_update_data;
     // How far playback has gone from the previous tick to this one, in (0, 1].
     double t;
     const std::vector<Event>& events;
@@ -71,9 +74,10 @@ public:
     // `now` times the hold of the previous tick's debug data.
     explicit History(const G& initial, kimbly::timer::Timer::Now now = kimbly::timer::Timer::Clock::now)
         : shared_(std::make_shared<kimbly::PoisonMutex<SharedState>>(SharedState(initial))),
-          game_{initial, 0},
-          renderer_{shared_->lock()->renderer.last(), 0},
+          game_(initial, 0),
+          renderer_(shared_->lock()->renderer.last(), 0),
           current_debug_data_(std::make_shared<const DebugDataMap<Data>>()),
+          debug_update_data_(current_debug_data_),
           timer_(std::move(now)),
           current_events_(std::make_shared<const std::vector<Event>>()) {}
 
@@ -81,11 +85,13 @@ public:
     // thread of its own, which this history owns: dropping the history stops
     // the reading between two records or while it waits on the file. Throws
     // pakko::IoError when the file cannot be opened or its initial state
-    // cannot be read.
+    // cannot be read, or the game's own error for an initial state that fails
+    // the checks of a loaded state. Each later tick gets those checks too: the
+    // first that fails ends the reading there, with what was read kept.
     static History load(const std::filesystem::path& path) {
         std::stop_source stop;
         auto reader = std::make_shared<BufferedSource>(std::make_unique<FileSource>(path, stop.get_token()));
-        G initial = pakko::read<G>(*reader);
+        G initial = processor::processor_strategy::repeat::read_initial_state<G>(*reader);
         History history(initial);
         history.reader_ = kimbly::Thread(
             "replay reader", std::move(stop),
@@ -113,8 +119,11 @@ public:
     // 1 + the number of ticks pushed.
     std::size_t stored_states() const { return shared_->lock()->stored_states(); }
 
-    // Moves the view to a playback position in ticks; with want_events, the
-    // events of every tick passed over going forward, in order.
+    // Moves the view to a playback position in ticks and takes what the
+    // frame shows from the producer; with want_events, the events of every
+    // tick passed over going forward, in order. Copies debug data only when
+    // a player has changed it since the last call, and a state only when
+    // the tick changes.
     std::vector<Event> go_to(double time, bool want_events) {
         auto shared = shared_->lock();
         const std::size_t stored = shared->stored_states();
@@ -132,6 +141,7 @@ public:
         if (shown != game_.index) timer_.tick();  // the hold starts afresh
 
         move_debug_data(*shared, shown);
+        refresh(debug_update_data_, debug_update_changes_, shared->debug_update_data, shared->debug_update_changes);
         move_snapshots(previous_game_, game_, shared->game.entries(), shown);
         move_snapshots(previous_renderer_, renderer_, shared->renderer.entries(), shown);
         current_events_ =
@@ -141,20 +151,23 @@ public:
     }
 
     State current_state() const {
-        DebugDataMap<Data> debug_update_data = shared_->lock()->debug_update_data;
         std::optional<PreviousState<G, R, Data>> previous;
         if (previous_game_ && previous_renderer_ && previous_debug_data_) {
-            previous.emplace(PreviousState<G, R, Data>{previous_game_->value, previous_renderer_->value,
+            previous.emplace(PreviousState<G, R, Data>{*previous_game_->value, *previous_renderer_->value,
                                                        *previous_debug_data_});
         }
-        return State{game_.value,
-                     renderer_.value,
+        return State{*game_.value,
+                     *renderer_.value,
                      *current_debug_data_,
                      std::move(previous),
-                     std::move(debug_update_data),
+                     *debug_update_data_,
                      time_ + 1 - std::ceil(time_),
                      *current_events_};
     }
+
+    // The shown game state itself, for a thread that reads it while this
+    // history moves on.
+    std::shared_ptr<const G> shown_game() const { return game_.value; }
 
     // Writes everything the history holds as a game log; the producer waits
     // meanwhile. Returns the first write error.
@@ -175,7 +188,8 @@ private:
             auto events = kimbly::expect([&] { return pakko::read<std::vector<Event>>(reader); }, REPLAY_READ_FAILED);
             auto delta = kimbly::expect([&] { return pakko::read<typename kimbly::Diff<G>::Delta>(reader); },
                                         REPLAY_READ_FAILED);
-            kimbly::update(state, delta);
+            kimbly::expect([&] { processor::processor_strategy::repeat::apply_logged_delta(state, delta); },
+                           REPLAY_READ_FAILED);
             push(state, std::move(events));
         }
     }
@@ -213,16 +227,28 @@ private:
             current_debug_data_ = per_tick[shown - 1];
             previous_debug_data_ = per_tick[shown >= 2 ? shown - 2 : 0];
         } else {
-            current_debug_data_ = std::make_shared<const DebugDataMap<Data>>(shared.current_tick_debug_data);
+            refresh(newest_debug_data_, newest_changes_, shared.current_tick_debug_data, shared.current_tick_changes);
+            current_debug_data_ = newest_debug_data_;
             previous_debug_data_ = shown > 0 ? per_tick[shown - 1] : nullptr;
         }
+    }
+
+    // Brings `copy` up to `source` when it has changed since `copy` was made.
+    static void refresh(SharedDebugDataMap<Data>& copy, std::uint64_t& copied_at, const DebugDataMap<Data>& source,
+                        std::uint64_t changes) {
+        if (copy && copied_at == changes) return;
+        copy = std::make_shared<const DebugDataMap<Data>>(source);
+        copied_at = changes;
     }
 
     template <class T>
     static void move_snapshots(std::optional<HistorySnapshot<T>>& previous, HistorySnapshot<T>& current,
                                const std::vector<HistoryEntry<T>>& entries, std::size_t shown) {
         if (shown > 0) {
-            if (!previous) previous = current;
+            // One tick on, the tick before is the value shown until now.
+            if (!previous || current.index + 1 == shown) {
+                previous = current;
+            }
             previous->go_to(shown - 1, entries);
         } else {
             previous.reset();
@@ -237,6 +263,11 @@ private:
     HistorySnapshot<R> renderer_;
     SharedDebugDataMap<Data> previous_debug_data_;
     SharedDebugDataMap<Data> current_debug_data_;
+    // Copies of the producer's changing maps, made when they changed.
+    SharedDebugDataMap<Data> newest_debug_data_;
+    std::uint64_t newest_changes_ = 0;
+    SharedDebugDataMap<Data> debug_update_data_;
+    std::uint64_t debug_update_changes_ = 0;
     kimbly::timer::Timer timer_;
     SharedEvents<Event> current_events_;
     double time_ = 0;
