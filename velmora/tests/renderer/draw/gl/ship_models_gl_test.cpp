@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "asset_fixture.hpp"
+#include <vindle/testing/asset_fixture.hpp>
+
 #include "velmora/renderer/draw/assets.hpp"
 #include "velmora/renderer/draw/model_renderer.hpp"
 #include "viewer_gl_test.hpp"
