@@ -15,6 +15,7 @@
 #include "velmora/game.hpp"
 #include "velmora/model/init.hpp"
 #include "velmora/renderer/debug_items.hpp"
+#include "velmora/renderer/game_history.hpp"
 #include "velmora/renderer/renderer_camera.hpp"
 
 namespace viewer_debug_data {
@@ -23,7 +24,7 @@ namespace {
 namespace history = tarnwick::app::history;
 namespace debug = velmora::renderer::debug;
 using velmora::model::DebugData;
-using History = history::History<velmora::Game, velmora::RendererData>;
+using History = velmora::GameHistory;
 using Command = tarnwick::debug::DebugCommand<DebugData>;
 using Send = std::function<void(std::size_t player, bool in_debug_update, DebugData data)>;
 
