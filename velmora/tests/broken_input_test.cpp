@@ -22,6 +22,7 @@
 #include "program_process.hpp"
 #include "scripted_client.hpp"
 #include "velmora/game.hpp"
+#include "velmora/renderer/game_history.hpp"
 #include "velmora/model/init.hpp"
 #include "velmora/model/options.hpp"
 
@@ -128,7 +129,7 @@ TEST_F(BrokenInputTest, RepeatOfADamagedGameLogStopsNamingTheFault) {
 // refused at once, and a bad tick ends the reading after the last good one,
 // whose states stay shown.
 TEST_F(BrokenInputTest, AReplayStopsReadingAtTheLastGoodTickNamingTheFault) {
-    using History = tarnwick::app::history::History<Model, velmora::RendererData>;
+    using History = velmora::GameHistory;
     const Model first = first_state();
     const ModelDelta quiet = tick_delta(first, [](ModelDelta&) {});
     struct Case {
