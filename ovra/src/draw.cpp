@@ -1,5 +1,7 @@
 #include "ovra/draw.hpp"
 
+#include <algorithm>
+
 #include <fmt/format.h>
 #include <kimbly/panic.hpp>
 
@@ -137,6 +139,16 @@ void clear(Framebuffer& framebuffer, std::optional<kimbly::ColorF32> color, std:
         mask |= gl::DEPTH_BUFFER_BIT;
     }
     raw.clear(mask);
+}
+
+void copy(const Framebuffer& source, Framebuffer& destination) {
+    ovra_raw::Context& raw = destination.context().raw();
+    const auto width = detail::gl_int(std::min(source.size().x, destination.size().x), "copy width");
+    const auto height = detail::gl_int(std::min(source.size().y, destination.size().y), "copy height");
+    raw.bind_framebuffer(gl::READ_FRAMEBUFFER, source.fbo().handle());
+    raw.bind_framebuffer(gl::DRAW_FRAMEBUFFER, destination.fbo().handle());
+    raw.blit_framebuffer(0, 0, width, height, 0, 0, width, height, gl::COLOR_BUFFER_BIT, gl::NEAREST);
+    destination.fbo().bind();
 }
 
 }  // namespace ovra::draw

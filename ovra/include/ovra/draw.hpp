@@ -73,6 +73,11 @@ void draw(Framebuffer& framebuffer, const Program& program, DrawMode mode, const
 // parameters play no part; glClear runs even with nothing to clear.
 void clear(Framebuffer& framebuffer, std::optional<kimbly::ColorF32> color, std::optional<float> depth);
 
+// Copies the colour of `source` into `destination` pixel for pixel, from the
+// lower-left corner over the smaller of the two sizes. Draw parameters play
+// no part. Leaves `destination` bound for reading and drawing.
+void copy(const Framebuffer& source, Framebuffer& destination);
+
 }  // namespace draw
 
 }  // namespace ovra

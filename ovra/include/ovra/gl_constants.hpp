@@ -39,6 +39,9 @@ inline constexpr Enum RGBA = 6408;
 inline constexpr Enum UNSIGNED_BYTE = 5121;
 
 inline constexpr Enum FRAMEBUFFER = 36160;
+inline constexpr Enum READ_FRAMEBUFFER = 36008;
+inline constexpr Enum DRAW_FRAMEBUFFER = 36009;
+inline constexpr Enum NEAREST = 9728;
 inline constexpr Enum COLOR_ATTACHMENT0 = 36064;
 inline constexpr Enum FRAMEBUFFER_COMPLETE = 36053;
 

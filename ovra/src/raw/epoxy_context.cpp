@@ -68,6 +68,11 @@ public:
                                std::int32_t instance_count) override {
         glDrawArraysInstanced(mode, first, count, instance_count);
     }
+    void blit_framebuffer(std::int32_t source_x0, std::int32_t source_y0, std::int32_t source_x1,
+                          std::int32_t source_y1, std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1,
+                          std::uint32_t mask, Enum filter) override {
+        glBlitFramebuffer(source_x0, source_y0, source_x1, source_y1, x0, y0, x1, y1, mask, filter);
+    }
 
     void bind_framebuffer(Enum target, std::optional<Handle> framebuffer) override {
         glBindFramebuffer(target, framebuffer.value_or(0));

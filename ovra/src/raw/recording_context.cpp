@@ -82,6 +82,11 @@ void RecordingContext::draw_arrays_instanced(Enum mode, std::int32_t first, std:
                                              std::int32_t instance_count) {
     record("draw_arrays_instanced", mode, first, count, instance_count);
 }
+void RecordingContext::blit_framebuffer(std::int32_t source_x0, std::int32_t source_y0, std::int32_t source_x1,
+                                        std::int32_t source_y1, std::int32_t x0, std::int32_t y0, std::int32_t x1,
+                                        std::int32_t y1, std::uint32_t mask, Enum filter) {
+    record("blit_framebuffer", source_x0, source_y0, source_x1, source_y1, x0, y0, x1, y1, mask, filter);
+}
 
 void RecordingContext::bind_framebuffer(Enum target, std::optional<Handle> framebuffer) {
     record("bind_framebuffer", target, framebuffer);

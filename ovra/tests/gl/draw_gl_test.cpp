@@ -173,4 +173,28 @@ TEST_F(DrawGlTest, ClearWithNothingToClearChangesNoPixel) {
     EXPECT_EQ(pixel_at(before, 8, 4, 2), (Pixel{127, 63, 127, 255}));
 }
 
+// Framebuffers of different shapes: the copy covers their common lower-left
+// part pixel for pixel and leaves the rest of the destination alone.
+TEST_F(DrawGlTest, CopyTakesTheCommonPartPixelForPixel) {
+    auto texels = ovra::Texture2d::new_with(ovra, {4, 3}, [](kimbly::Vec2Usize p) {
+        return kimbly::ColorF32{static_cast<float>(p.x) / 4.0f, static_cast<float>(p.y) / 3.0f, 0.5f, 1.0f};
+    });
+    ovra::Framebuffer source(ovra, texels);
+    const std::vector<std::uint8_t> expected = read_pixels(source);
+    auto target = ovra::Texture2d::new_uninitialized(ovra, {3, 4});
+    ovra::Framebuffer destination(ovra, target);
+    ovra::draw::clear(destination, kimbly::ColorF32{0, 0, 0, 0}, {});
+
+    ovra::draw::copy(source, destination);
+    EXPECT_EQ(ovra::testing::take_gl_error(), 0u);
+
+    const std::vector<std::uint8_t> pixels = read_pixels(destination);
+    for (std::uint64_t y = 0; y < 4; ++y) {
+        for (std::uint64_t x = 0; x < 3; ++x) {
+            const Pixel want = y < 3 ? pixel_at(expected, 4, x, y) : Pixel{0, 0, 0, 0};
+            EXPECT_EQ(pixel_at(pixels, 3, x, y), want) << "at (" << x << ", " << y << ")";
+        }
+    }
+}
+
 }  // namespace

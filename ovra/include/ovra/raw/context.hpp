@@ -45,6 +45,11 @@ public:
     virtual void draw_arrays(Enum mode, std::int32_t first, std::int32_t count) = 0;
     virtual void draw_arrays_instanced(Enum mode, std::int32_t first, std::int32_t count,
                                        std::int32_t instance_count) = 0;
+    // glBlitFramebuffer: from the framebuffer bound to GL_READ_FRAMEBUFFER to
+    // the one bound to GL_DRAW_FRAMEBUFFER.
+    virtual void blit_framebuffer(std::int32_t source_x0, std::int32_t source_y0, std::int32_t source_x1,
+                                  std::int32_t source_y1, std::int32_t x0, std::int32_t y0, std::int32_t x1,
+                                  std::int32_t y1, std::uint32_t mask, Enum filter) = 0;
 
     // framebuffer; an absent framebuffer or texture passes 0
     virtual void bind_framebuffer(Enum target, std::optional<Handle> framebuffer) = 0;

@@ -55,6 +55,9 @@ public:
     void draw_arrays(Enum mode, std::int32_t first, std::int32_t count) override;
     void draw_arrays_instanced(Enum mode, std::int32_t first, std::int32_t count,
                                std::int32_t instance_count) override;
+    void blit_framebuffer(std::int32_t source_x0, std::int32_t source_y0, std::int32_t source_x1,
+                          std::int32_t source_y1, std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1,
+                          std::uint32_t mask, Enum filter) override;
 
     void bind_framebuffer(Enum target, std::optional<Handle> framebuffer) override;
     Enum check_framebuffer_status(Enum target) override;

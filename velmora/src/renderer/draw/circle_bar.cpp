@@ -12,8 +12,8 @@ Renderer::Renderer(std::shared_ptr<vindle::Vindle> engine)
       program_(vindle::shader_lib::compile_or_stop(engine_->shader_lib(), shaders::CIRCLE_BAR)) {}
 
 void Renderer::draw(ovra::Framebuffer& framebuffer, const camera::Camera& camera,
-                    std::vector<Instance> instances) const {
-    auto records = ovra::VertexBuffer<Instance>::new_dynamic(engine_->ovra(), std::move(instances));
+                    const std::vector<Instance>& instances) const {
+    auto records = ovra::VertexBuffer<Instance>::new_dynamic(engine_->ovra(), instances);
     draw_billboards(framebuffer, camera, program_, corners_, records, {});
 }
 

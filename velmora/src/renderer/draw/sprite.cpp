@@ -12,9 +12,14 @@ Renderer::Renderer(std::shared_ptr<vindle::Vindle> engine)
       program_(vindle::shader_lib::compile_or_stop(engine_->shader_lib(), shaders::SPRITE)) {}
 
 void Renderer::draw(ovra::Framebuffer& framebuffer, const camera::Camera& camera, const ovra::Texture2d& texture,
-                    std::vector<Instance> instances) const {
-    auto records = ovra::VertexBuffer<Instance>::new_dynamic(engine_->ovra(), std::move(instances));
-    draw_billboards(framebuffer, camera, program_, corners_, records, {{"u_texture", &texture}});
+                    const std::vector<Instance>& instances) const {
+    auto records = ovra::VertexBuffer<Instance>::new_dynamic(engine_->ovra(), instances);
+    draw(framebuffer, camera, texture, records);
+}
+
+void Renderer::draw(ovra::Framebuffer& framebuffer, const camera::Camera& camera, const ovra::Texture2d& texture,
+                    ovra::VertexBuffer<Instance>& instances) const {
+    draw_billboards(framebuffer, camera, program_, corners_, instances, {{"u_texture", &texture}});
 }
 
 }  // namespace velmora::renderer::sprite

@@ -41,7 +41,7 @@ public:
     explicit Renderer(std::shared_ptr<vindle::Vindle> engine);
 
     // One ring per instance; depth is not written.
-    void draw(ovra::Framebuffer& framebuffer, const camera::Camera& camera, std::vector<Instance> instances) const;
+    void draw(ovra::Framebuffer& framebuffer, const camera::Camera& camera, const std::vector<Instance>& instances) const;
 
 private:
     std::shared_ptr<vindle::Vindle> engine_;

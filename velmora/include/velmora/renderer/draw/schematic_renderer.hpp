@@ -9,6 +9,7 @@
 
 #include "velmora/renderer/broken_data.hpp"
 #include "velmora/renderer/draw/ez.hpp"
+#include "velmora/renderer/draw/frame_cache.hpp"
 #include "velmora/renderer/draw/assets.hpp"
 #include "velmora/renderer/draw_args.hpp"
 #include "velmora/renderer/schematic.hpp"
@@ -23,11 +24,16 @@ public:
     void draw(const DrawArgs& args);
 
 private:
+    struct Frame;
+
     const ovra::Texture2d& texture(Icon icon) const;
+    Frame build(const DrawArgs& args);
+    void draw(const DrawArgs& args, const Frame& frame);
 
     Ez ez_;
     Assets assets_;
     BrokenDataLog log_;
+    FrameCache cache_;
 };
 
 }  // namespace velmora::renderer::schematic

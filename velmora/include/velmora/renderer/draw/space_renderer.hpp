@@ -15,11 +15,13 @@
 #include "velmora/renderer/broken_data.hpp"
 #include "velmora/renderer/draw/circle_bar.hpp"
 #include "velmora/renderer/draw/fog_plane.hpp"
+#include "velmora/renderer/draw/frame_cache.hpp"
 #include "velmora/renderer/draw/model_renderer.hpp"
 #include "velmora/renderer/draw/sprite.hpp"
 #include "velmora/renderer/draw/assets.hpp"
 #include "velmora/renderer/draw_args.hpp"
 #include "velmora/renderer/space/alive_index.hpp"
+#include "velmora/renderer/space/nebulae.hpp"
 
 namespace velmora::renderer::space {
 
@@ -32,13 +34,19 @@ public:
     Renderer(std::shared_ptr<vindle::Vindle> engine, Assets assets,
              kimbly::rng::Rng& stars = kimbly::rng::global_rng());
 
+
     void draw(const DrawArgs& args);
 
 private:
-    void draw_spaceships(const DrawArgs& args, const AliveIndex& alive, model::EntityType type, Spaceship& ship);
-    void draw_building(const DrawArgs& args, const Scene& scene, const AliveIndex& alive, Building& building,
-                       model::EntityType type, bool spin);
-    void draw_resources(const DrawArgs& args);
+    struct Frame;
+
+    Frame build(const DrawArgs& args);
+    void draw(const DrawArgs& args, const Frame& frame);
+    void add_spaceships(Frame& frame, const DrawArgs& args, const AliveIndex& alive, model::EntityType type,
+                        Spaceship& ship);
+    void add_building(Frame& frame, const DrawArgs& args, const Scene& scene, const AliveIndex& alive,
+                      Building& building, model::EntityType type, bool spin);
+    void draw_resources(const DrawArgs& args, const Nebulae& look);
 
     std::shared_ptr<vindle::Vindle> engine_;
     Assets assets_;
@@ -46,10 +54,11 @@ private:
     sprite::Renderer sprites_;
     circle_bar::Renderer rings_;
     ovra::Texture2d white_;
-    std::vector<sprite::Instance> stars_;
+    ovra::VertexBuffer<sprite::Instance> stars_;
     fog::Data fog_;
     kimbly::noise::OpenSimplex noise_{0};
     BrokenDataLog log_;
+    FrameCache cache_;
 };
 
 }  // namespace velmora::renderer::space

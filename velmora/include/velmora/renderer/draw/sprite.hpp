@@ -42,7 +42,11 @@ public:
     // One billboard per instance, showing the texture times its colour;
     // depth is not written.
     void draw(ovra::Framebuffer& framebuffer, const camera::Camera& camera, const ovra::Texture2d& texture,
-              std::vector<Instance> instances) const;
+              const std::vector<Instance>& instances) const;
+    // The same from records kept in a buffer of the caller's, such as the
+    // star field, which never changes.
+    void draw(ovra::Framebuffer& framebuffer, const camera::Camera& camera, const ovra::Texture2d& texture,
+              ovra::VertexBuffer<Instance>& instances) const;
 
 private:
     std::shared_ptr<vindle::Vindle> engine_;

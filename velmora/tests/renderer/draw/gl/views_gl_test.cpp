@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include <kimbly/chacha20.hpp>
 #include <vindle/testing/asset_fixture.hpp>
@@ -132,6 +134,49 @@ struct ViewsGl : velmora::testing::ViewerGlTest {
         save(name);
     }
 };
+
+// A view shows its kept picture again while nothing it draws from changed,
+// and draws anew when something did: each changed frame must look as a
+// fresh view draws it, never like the kept one.
+struct Change {
+    const char* what;
+    std::optional<std::size_t> filter;
+    velmora::camera::Camera camera;
+    double t;
+};
+
+template <class View, class MakeView>
+void expect_kept_only_while_unchanged(ViewsGl& test, MakeView make_view, const std::vector<Change>& changes) {
+    constexpr kimbly::Vec2Usize SIZE{SIDE / 2, SIDE / 2};
+    const auto camera = velmora::testing::top_down({40, 40}, 40);
+    View view = make_view();
+    const auto first_state = test.finals.tick->at(0.3);
+    view.draw(DrawArgs{std::nullopt, test.target_of(SIZE), camera, first_state});
+    const auto first = ovra::testing::read_pixels(*test.framebuffer);
+    view.draw(DrawArgs{std::nullopt, test.target_of(SIZE, {1, 0, 1, 1}), camera, first_state});
+    EXPECT_EQ(ovra::testing::read_pixels(*test.framebuffer), first) << "the same frame drawn again";
+
+    for (const Change& change : changes) {
+        const auto state = test.finals.tick->at(change.t);
+        view.draw(DrawArgs{change.filter, test.target_of(SIZE), change.camera, state});
+        const auto kept = ovra::testing::read_pixels(*test.framebuffer);
+        View fresh = make_view();
+        fresh.draw(DrawArgs{change.filter, test.target_of(SIZE), change.camera, state});
+        EXPECT_EQ(kept, ovra::testing::read_pixels(*test.framebuffer)) << change.what;
+        EXPECT_NE(kept, first) << change.what;
+    }
+}
+
+TEST_F(ViewsGl, ViewsKeepTheirPictureOnlyWhileNothingChanged) {
+    const auto camera = velmora::testing::top_down({40, 40}, 40);
+    const auto moved = velmora::testing::top_down({41, 40}, 40);
+    expect_kept_only_while_unchanged<velmora::renderer::schematic::Renderer>(
+        *this, [&] { return velmora::renderer::schematic::Renderer(engine, std::move(load_assets(*engine).schematic)); },
+        {{"camera moved", std::nullopt, moved, 0.3}, {"one player's sight", 1, camera, 0.3}});
+    expect_kept_only_while_unchanged<velmora::renderer::space::Renderer>(
+        *this, [&] { return space_view(); },
+        {{"later in the tick", std::nullopt, camera, 0.6}, {"one player's sight", 1, camera, 0.6}});
+}
 
 TEST_F(ViewsGl, SchematicViewOfAFinalsMatch) {
     velmora::renderer::schematic::Renderer view(engine, std::move(load_assets(*engine).schematic));
