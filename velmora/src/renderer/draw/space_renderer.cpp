@@ -75,10 +75,7 @@ Renderer::Renderer(std::shared_ptr<vindle::Vindle> engine, Assets assets, kimbly
 
 void Renderer::draw(const DrawArgs& args) {
     const Frame frame = build(args);
-    FrameKey key = frame.key(args);
-    if (cache_.show(key, args.framebuffer)) return;
-    draw(args, frame);
-    cache_.keep(std::move(key), args.framebuffer);
+    cache_.draw(frame.key(args), args.framebuffer, [&] { draw(args, frame); });
 }
 
 Renderer::Frame Renderer::build(const DrawArgs& args) {

@@ -13,6 +13,7 @@
 #include <optional>
 #include <span>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include <ovra/framebuffer.hpp>
@@ -62,6 +63,15 @@ public:
 
     // Keeps what `framebuffer` holds now as the picture drawn from `key`.
     void keep(FrameKey key, const ovra::Framebuffer& framebuffer);
+
+    // Shows the kept picture when it was drawn from `key`; otherwise draws
+    // with `draw_picture` and keeps what it drew.
+    template <class Draw>
+    void draw(FrameKey key, ovra::Framebuffer& framebuffer, Draw&& draw_picture) {
+        if (show(key, framebuffer)) return;
+        draw_picture();
+        keep(std::move(key), framebuffer);
+    }
 
 private:
     ovra::OvraHandle context_;
